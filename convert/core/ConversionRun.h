@@ -1,0 +1,47 @@
+#pragma once
+
+#include "Direction.h"
+#include "LetterPairs.h"
+
+#include <QString>
+
+namespace pirtok {
+
+// A conversion run cut into ticks of at most StepsPerTick steps, so that a window stays
+// live while a long text converts. It owns its source, position and result.
+class ConversionRun
+{
+public:
+    static constexpr int StepsPerTick = 80;
+
+    enum class TickResult { Running, Ended };
+
+    // Starts (or restarts) a run over `source`: position 1, empty result.
+    void start(const QString &source, RunKind kind);
+    // Forgets the run; isActive() is false afterwards.
+    void stop();
+
+    // One tick: up to StepsPerTick steps in the direction named by `listIndex`
+    // (0 or 1; any other value converts nothing), with the end test before each step.
+    // Returns Ended when the end test found the source used up.
+    TickResult tick(int listIndex, const LetterPairs &pairs);
+
+    bool isActive() const { return m_active; }
+    RunKind kind() const { return m_kind; }
+
+    const QString &ConvertSource() const { return m_source; }
+    qsizetype ConvertPos() const { return m_pos; } // 1-based index of the next character
+    const QString &ConvertResult() const { return m_result; }
+
+    // "%" and the rounded percentage of ConvertPos in ConvertSource (may pass 100).
+    QString progressCaption() const;
+
+private:
+    QString m_source;
+    QString m_result;
+    qsizetype m_pos = 1;
+    RunKind m_kind = RunKind::WholeText;
+    bool m_active = false;
+};
+
+} // namespace pirtok

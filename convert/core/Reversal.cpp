@@ -1,0 +1,10 @@
+#include "Reversal.h"
+
+namespace pirtok {
+
+QString reversedText(const QString &text)
+{
+    return text;
+}
+
+} // namespace pirtok

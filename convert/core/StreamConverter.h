@@ -1,0 +1,32 @@
+#pragma once
+
+#include "Direction.h"
+#include "LetterPairs.h"
+
+#include <QString>
+#include <QStringView>
+
+namespace pirtok {
+
+// Converts a text that arrives in chunks, in constant memory. It holds back the few code
+// units a rule may still need from the next chunk, so the output is identical to
+// convertText() over the whole text however the input is cut.
+class StreamConverter
+{
+public:
+    StreamConverter(Direction direction, LetterPairs pairs, RunKind kind = RunKind::WholeText);
+
+    // Converts what can be decided from `chunk` and appends it to `out`.
+    void feed(QStringView chunk, QString &out);
+    // The text has ended: converts the held-back units and appends them to `out`.
+    // The converter can be fed a new text afterwards.
+    void flush(QString &out);
+
+private:
+    Direction m_direction;
+    LetterPairs m_pairs;
+    RunKind m_kind;
+    QString m_pending; // at most MaxLookahead - 1 units held back from the last chunk
+};
+
+} // namespace pirtok
