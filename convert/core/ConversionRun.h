@@ -14,7 +14,11 @@ class ConversionRun
 public:
     static constexpr int StepsPerTick = 80;
 
-    enum class TickResult { Running, Ended };
+    enum class TickResult
+    {
+        Running,
+        Ended
+    };
 
     // Starts (or restarts) a run over `source`: position 1, empty result.
     void start(const QString &source, RunKind kind);

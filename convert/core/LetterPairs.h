@@ -19,7 +19,8 @@ public:
     explicit LetterPairs(const std::array<QString, BoxCount> &boxTexts);
 
     void setBox(int index, const QString &text);
-    const QString &box(int index) const { return m_boxes[static_cast<std::size_t>(index)]; }
+    // An index outside 0..BoxCount-1 reads as an empty box and is ignored by setBox.
+    const QString &box(int index) const;
 
     const QString &kurdishFont(int pair) const { return box(2 * pair); }
     const QString &unicode(int pair) const { return box(2 * pair + 1); }

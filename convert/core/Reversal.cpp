@@ -1,10 +1,14 @@
 #include "Reversal.h"
 
+#include <algorithm>
+
 namespace pirtok {
 
 QString reversedText(const QString &text)
 {
-    return text;
+    QString reversed(text.size(), Qt::Uninitialized);
+    std::reverse_copy(text.cbegin(), text.cend(), reversed.begin());
+    return reversed;
 }
 
 } // namespace pirtok
