@@ -1,0 +1,114 @@
+#pragma once
+
+#include "CheckBox.h"
+#include "ComboBox.h"
+#include "ConversionRun.h"
+#include "ImageBox.h"
+#include "Label.h"
+#include "Line.h"
+#include "PictureBox.h"
+#include "Shape.h"
+#include "Timer.h"
+#include "TwipsGeometry.h"
+#include "UniButton.h"
+#include "UniCombo.h"
+#include "UniLabel.h"
+#include "UniText.h"
+
+#include <QWidget>
+
+#include <array>
+
+struct ControlDesign;
+
+// The main window: every control under its designed name, and the window-level state the
+// handlers share. It has no behaviour of its own; the handlers attach to its controls.
+class Form3 : public QWidget, public TwipsGeometry
+{
+    Q_OBJECT
+
+public:
+    static constexpr int DesignedClientWidth = 13920;
+    static constexpr int DesignedClientHeight = 8445;
+    static constexpr int TT1Count = 8;
+    static constexpr int LiCount = 36;
+
+    explicit Form3(QWidget *parent = nullptr);
+
+    // Window-level state.
+    int ActiveBox = 0; // 1 Text1, 2 Text2, 3 Text3; 0 before the user worked in any
+    int SearchCount = 0;
+
+    QString UndoText;
+    int UndoSelStart = 0;
+    QString UndoSelText;
+
+    pirtok::ConversionRun Conversion; // ConvertSource, ConvertPos, ConvertResult
+    int ConvertSelStart = 0;
+    int ConvertSelLength = 0;
+    QString ConvertSelText;
+
+    const QString LetterLl = QString(QChar(0x06B5));
+    const QString LetterO = QString(QChar(0x06C6));
+    const QString LetterRr = QString(QChar(0x0695));
+    const QString LetterEe = QString(QChar(0x06CE));
+    const QString LetterVe = QString(QChar(0x06A4));
+
+    // Controls, front to back.
+    UniButton *UniButton1;
+    UniLabel *UniLabel9;
+    PictureBox *Picture2;
+    UniLabel *UniLabel8;
+    std::array<UniText *, TT1Count> TT1;
+    std::array<Label *, 4> Label23To26; // "to" between the boxes of each pair row
+    std::array<Label *, 8> Label15To22; // frames behind the eight letter boxes
+    UniText *Text1;
+    CheckBox *Check5;
+    CheckBox *Check3;
+    CheckBox *Check2;
+    CheckBox *Check4;
+    Timer *Timer2;
+    CheckBox *Check1;
+    PictureBox *Picture1;
+    ImageBox *Image2;
+    ComboBox *Combo2;
+    ComboBox *Combo1;
+    Timer *Timer1;
+    UniLabel *UniLabel1;
+    UniLabel *UniLabel2;
+    UniLabel *UniLabel3;
+    UniCombo *Combo3;
+    UniLabel *Label6;
+    UniText *Text3;
+    UniText *Text2;
+    UniLabel *Label13;
+    ImageBox *Image3;
+    Label *Label12;
+    Label *Label11;
+    Label *Label10;
+    Label *Label9;
+    Label *Label8;
+    Label *UniLabel4;
+    Shape *Shape9;
+    Label *UniLabel5;
+    Label *UniLabel7;
+    Label *UniLabel6;
+    Label *Label4;
+    Label *L;
+    Label *Label2;
+    std::array<Line *, 5> Line1To5;
+    Label *Label3;
+    std::array<Shape *, 5> Shape0To4;
+    std::array<Shape *, 8> Plates; // Shape5 to Shape8 and Shape10 to Shape13
+    ImageBox *Image1;
+    Label *Label14;
+    std::array<Line *, LiCount> Li;
+
+private:
+    template <class Control> Control *place(QWidget *parent, const ControlDesign &design);
+    void createControls();
+    void createPairPanel();
+    void createDecorations();
+    void createBevels();
+    void restackDecorations();
+};

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "TwipsGeometry.h"
+
+#include <QLabel>
+
+// A label that also serves as a button: it reports mouse down, up, move and click.
+class Label : public QLabel, public TwipsGeometry
+{
+    Q_OBJECT
+
+public:
+    enum class Border { None, Single, Sunken };
+
+    explicit Label(QWidget *parent = nullptr);
+
+    QString caption() const { return text(); }
+    void setCaption(const QString &caption) { setText(caption); }
+
+    void setBackColor(const QColor &color);
+    QColor backColor() const;
+    void setForeColor(const QColor &color);
+    QColor foreColor() const;
+
+    void setBorder(Border border);
+    Border border() const { return m_border; }
+
+    void refresh() { repaint(); }
+
+Q_SIGNALS:
+    void mouseDown(Qt::MouseButton button);
+    void mouseUp(Qt::MouseButton button);
+    void mouseMove(Qt::MouseButtons buttons);
+    void click();
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+
+private:
+    Border m_border = Border::None;
+};

@@ -1,0 +1,6 @@
+#include "UniCombo.h"
+
+UniCombo::UniCombo(QWidget *parent) : ComboBox(parent, false)
+{
+    setLayoutDirection(Qt::RightToLeft);
+}

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "ComboBox.h"
+
+// A fixed list of Kurdish entries: the user can only pick one.
+class UniCombo : public ComboBox
+{
+    Q_OBJECT
+
+public:
+    explicit UniCombo(QWidget *parent = nullptr);
+};

@@ -1,0 +1,74 @@
+#pragma once
+
+#include "TwipsGeometry.h"
+
+#include <QPlainTextEdit>
+
+// A Unicode text box. Every typed code unit is offered to keyPress() by reference before
+// the box inserts it, so a handler can replace it (0 swallows it); pasted text and text
+// set by the program are inserted as they are. Text round-trips every code unit.
+class UniText : public QPlainTextEdit, public TwipsGeometry
+{
+    Q_OBJECT
+
+public:
+    explicit UniText(QWidget *parent = nullptr);
+
+    QString text() const;
+    void setText(const QString &text);
+
+    // Selection in code units: start is 0-based; setting the start collapses the selection.
+    int selStart() const;
+    void setSelStart(int start);
+    int selLength() const;
+    void setSelLength(int length);
+    QString selText() const;
+
+    // Font properties as the window hands them over; a refused value changes nothing.
+    bool setFontName(const QString &name);
+    bool setFontSize(const QString &size);
+    void setFontBold(int bold);
+    void setFontItalic(int italic);
+    QString fontName() const { return font().family(); }
+    double fontSize() const { return font().pointSizeF(); }
+
+    void setBackColor(const QColor &color);
+    void setForeColor(const QColor &color);
+    QColor backColor() const;
+    QColor foreColor() const;
+
+    // 0 = left, 1 = right.
+    void setAlignment(int alignment);
+    int alignment() const { return m_alignment; }
+    void setRightToLeft(bool rightToLeft);
+    bool rightToLeft() const { return layoutDirection() == Qt::RightToLeft; }
+
+    // A single-line box takes no line break from the keyboard and shows no scroll bars.
+    void setMultiLine(bool multiLine);
+    bool isMultiLine() const { return m_multiLine; }
+
+Q_SIGNALS:
+    void keyPress(char16_t &code);
+    void keyDown(int key, Qt::KeyboardModifiers modifiers);
+    void change();
+    void click();
+    void mouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint position);
+    void mouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, QPoint position);
+    void gotFocus();
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void inputMethodEvent(QInputMethodEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+
+private:
+    // Passes each code unit through keyPress(); sets `changed` when a handler replaced one.
+    QString translateTyped(const QString &typed, bool &changed);
+    void applyTextOption();
+
+    int m_alignment = 0;
+    bool m_multiLine = true;
+};
