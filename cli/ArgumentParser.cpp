@@ -1,0 +1,272 @@
+#include "ArgumentParser.h"
+
+#include "Utf8Decoder.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdlib>
+
+#ifndef PIRTOK_VERSION
+#define PIRTOK_VERSION "unknown"
+#endif
+
+namespace pirtok::cli {
+
+namespace {
+
+bool parseEncoding(std::string name, TextEncoding &encoding)
+{
+    std::transform(name.begin(), name.end(), name.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    if (name == "utf-8" || name == "utf8") {
+        encoding = TextEncoding::Utf8;
+        return true;
+    }
+    if (name == "utf-16le" || name == "utf16le") {
+        encoding = TextEncoding::Utf16Le;
+        return true;
+    }
+    return false;
+}
+
+// Command-line text is UTF-8; like the input, it is decoded strictly.
+bool decodeArgument(const std::string &text, QString &decoded)
+{
+    std::vector<char16_t> units(Utf8Decoder::maxUnits(text.size()));
+    Utf8Decoder decoder;
+    const std::ptrdiff_t count = decoder.decode(text.data(), text.size(), units.data());
+    if (count < 0 || !decoder.finish())
+        return false;
+    decoded = QString(reinterpret_cast<const QChar *>(units.data()), count);
+    return true;
+}
+
+} // namespace
+
+bool ArgumentParser::parsePair(const std::string &value, int row, ConvertOptions &options, std::string &error)
+{
+    QString text;
+    if (!decodeArgument(value, text)) {
+        error = "--pair '" + value + "': not valid UTF-8";
+        return false;
+    }
+    // Each side holds at most one character, so the '=' is the first or the second one.
+    qsizetype cut = -1;
+    if (text.size() >= 2 && text[1] == QLatin1Char('='))
+        cut = 1;
+    else if (text.startsWith(QLatin1Char('=')))
+        cut = 0;
+    if (cut < 0) {
+        error = text.contains(QLatin1Char('='))
+                    ? "--pair '" + value +
+                          "': the Kurdish-font letter must be one character (U+0000 to U+FFFF) or empty"
+                    : "--pair '" + value + "': expected K=U";
+        return false;
+    }
+    const QString kurdish = text.left(cut);
+    const QString unicode = text.mid(cut + 1);
+    if (unicode.size() > 1) {
+        error =
+            "--pair '" + value + "': the Unicode letter must be one character (U+0000 to U+FFFF) or empty";
+        return false;
+    }
+    options.pairs.setBox(2 * row, kurdish);
+    options.pairs.setBox(2 * row + 1, unicode);
+    return true;
+}
+
+ArgumentParser::Result ArgumentParser::parse(const std::vector<std::string> &args)
+{
+    Result result;
+    ConvertOptions &options = result.options;
+    std::string &error = result.error;
+    bool directionGiven = false;
+    bool outputGiven = false;
+    int pairCount = 0;
+    bool optionsEnded = false;
+
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string &arg = args[i];
+        if (optionsEnded || arg.size() < 2 || arg[0] != '-') {
+            options.inputs.push_back(arg);
+            continue;
+        }
+        if (arg == "--") {
+            optionsEnded = true;
+            continue;
+        }
+        std::string name = arg;
+        std::string value;
+        bool attached = false;
+        if (arg.compare(0, 2, "--") == 0) {
+            const std::size_t eq = arg.find('=');
+            if (eq != std::string::npos) {
+                name = arg.substr(0, eq);
+                value = arg.substr(eq + 1);
+                attached = true;
+            }
+        } else if (arg[1] == 'o' && arg.size() > 2) {
+            name = "-o";
+            value = arg.substr(2);
+            attached = true;
+        }
+        const auto takeValue = [&]() {
+            if (attached)
+                return true;
+            if (i + 1 >= args.size()) {
+                error = "option '" + name + "' needs a value";
+                return false;
+            }
+            value = args[++i];
+            return true;
+        };
+        const auto takeNoValue = [&]() {
+            if (attached)
+                error = "option '" + name + "' takes no value";
+            return !attached;
+        };
+
+        if (name == "--help" || name == "-h") {
+            options.showHelp = takeNoValue();
+            return result;
+        }
+        if (name == "--version") {
+            options.showVersion = takeNoValue();
+            return result;
+        }
+        if (name == "--to-unicode" || name == "--to-kurdish-font") {
+            if (!takeNoValue())
+                return result;
+            const Direction wanted =
+                name == "--to-unicode" ? Direction::KurdishToUnicode : Direction::UnicodeToKurdish;
+            if (directionGiven && wanted != options.direction) {
+                error = "--to-unicode and --to-kurdish-font exclude each other";
+                return result;
+            }
+            options.direction = wanted;
+            directionGiven = true;
+        } else if (name == "--selection") {
+            if (!takeNoValue())
+                return result;
+            options.kind = RunKind::Selection;
+        } else if (name == "--pair") {
+            if (!takeValue())
+                return result;
+            if (pairCount == LetterPairs::PairCount) {
+                error = "at most four --pair options";
+                return result;
+            }
+            if (!parsePair(value, pairCount, options, error))
+                return result;
+            ++pairCount;
+        } else if (name == "--from" || name == "--to") {
+            if (!takeValue())
+                return result;
+            TextEncoding &encoding = name == "--from" ? options.from : options.to;
+            if (!parseEncoding(value, encoding)) {
+                error = name + " '" + value + "': the encodings are utf-8 and utf-16le";
+                return result;
+            }
+        } else if (name == "-o" || name == "--output") {
+            if (!takeValue())
+                return result;
+            if (outputGiven) {
+                error = "only one output file (-o)";
+                return result;
+            }
+            if (value.empty()) {
+                error = "option '" + name + "' needs a file name";
+                return result;
+            }
+            outputGiven = true;
+            options.output = value == "-" ? std::string() : value;
+        } else if (name == "--buffer-size") { // for tests: cuts the input into small reads
+            if (!takeValue())
+                return result;
+            char *end = nullptr;
+            const unsigned long long size = std::strtoull(value.c_str(), &end, 10);
+            if (value.empty() || *end != '\0' || value[0] == '-' || size == 0 || size > MaxBufferSize) {
+                error = "--buffer-size '" + value + "': expected a number of bytes from 1 to 67108864";
+                return result;
+            }
+            options.bufferSize = static_cast<std::size_t>(size);
+        } else {
+            error = "unknown option '" + name + "'";
+            return result;
+        }
+    }
+    return result;
+}
+
+std::string ArgumentParser::helpText()
+{
+    // The direction names as the window's direction list shows them.
+    const std::string toUnicodeName =
+        u8"\u0643\u0648\u0631\u062F\u0649 \u0628\u06C6 \u064A\u0648\u0646\u064A\u0643\u06C6\u062F";
+    const std::string toKurdishName =
+        u8"\u064A\u0648\u0646\u064A\u0643\u06C6\u062F \u0628\u06C6 \u0643\u0648\u0631\u062F\u0649";
+    const std::string finalYa = u8"\u064A";
+    const std::string finalAlefMaksura = u8"\u0649";
+    const std::string examplePair = u8"\u0643=\u06A9";
+    return "Usage: pirtok-convert [OPTION]... [FILE]...\n"
+           "Convert Sorani Kurdish text between the Kurdish-font writing (the letters that the\n"
+           "older Kurdish fonts draw) and Unicode, exactly as a conversion in the Pirtok window.\n"
+           "\n"
+           "With no FILE, or when FILE is -, read standard input. Several FILEs are converted\n"
+           "one after the other, each as a text of its own, and their results concatenated.\n"
+           "Files of any size are converted in constant memory.\n"
+           "\n"
+           "Direction:\n"
+           "      --to-unicode        Kurdish-font text to Unicode (\"" +
+           toUnicodeName +
+           "\"); the default\n"
+           "      --to-kurdish-font   Unicode to Kurdish-font text (\"" +
+           toKurdishName +
+           "\")\n"
+           "\n"
+           "Conversion:\n"
+           "      --pair K=U          a letter pair, as one row of the window's letter boxes: K is\n"
+           "                          the letter in Kurdish-font writing, U the letter in Unicode,\n"
+           "                          each one character or empty (K=  deletes K when converting to\n"
+           "                          Unicode). Up to four, rows 1 to 4 in the order given; the\n"
+           "                          first matching row wins. Example: --pair " +
+           examplePair +
+           "\n"
+           "      --selection         end each text as a conversion of a selection does: a final\n"
+           "                          " +
+           finalYa + " (U+064A) becomes " + finalAlefMaksura +
+           " (U+0649). Without it, each text ends as a\n"
+           "                          conversion of the whole text, which keeps a final U+064A.\n"
+           "\n"
+           "Encodings (invalid input is refused with its byte offset, never replaced; a\n"
+           "byte-order mark is kept as the character it is):\n"
+           "      --from ENC          input encoding: utf-8 (the default) or utf-16le\n"
+           "      --to ENC            output encoding: utf-8 (the default) or utf-16le\n"
+           "\n"
+           "Output:\n"
+           "  -o, --output OUT        write to OUT instead of standard output. OUT is replaced\n"
+           "                          only when the whole conversion succeeded: a failed or\n"
+           "                          interrupted run leaves it as it was. OUT may be one of the\n"
+           "                          input files.\n"
+           "  -h, --help              show this help and exit\n"
+           "      --version           show the version and exit\n"
+           "\n"
+           "While an input file of more than 8 MiB is converted and standard error is a\n"
+           "terminal, a progress line is shown there.\n"
+           "\n"
+           "Exit status: 0 on success, 1 on invalid input or a read or write error (the message\n"
+           "names the file and the byte offset), 2 on wrong usage.\n"
+           "\n"
+           "Examples:\n"
+           "  pirtok-convert book.txt -o book-unicode.txt\n"
+           "  pirtok-convert --to-kurdish-font --to utf-16le < article.txt > article-font.txt\n"
+           "  cat part1.txt part2.txt | pirtok-convert --pair " +
+           examplePair + " > joined.txt\n";
+}
+
+std::string ArgumentParser::versionText()
+{
+    return std::string("pirtok-convert ") + PIRTOK_VERSION + "\n";
+}
+
+} // namespace pirtok::cli

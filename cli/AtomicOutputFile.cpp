@@ -1,0 +1,180 @@
+#include "AtomicOutputFile.h"
+
+#include <cerrno>
+#include <climits>
+#include <csignal>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace pirtok::cli {
+
+namespace {
+
+// The signal handler may only touch plain memory: the path of the one temporary in use.
+char g_tempPath[PATH_MAX + 1];
+volatile std::sig_atomic_t g_armed = 0;
+constexpr int CleanupSignals[] = {SIGINT, SIGTERM, SIGHUP};
+struct sigaction g_previous[3];
+
+extern "C" void removeTemporaryAndDie(int signal)
+{
+    if (g_armed)
+        ::unlink(g_tempPath);
+    // Die of the same signal, so that the caller sees how the program ended.
+    ::signal(signal, SIG_DFL);
+    ::raise(signal);
+}
+
+void arm(const std::string &path)
+{
+    std::memcpy(g_tempPath, path.c_str(), path.size() + 1);
+    g_armed = 1;
+    struct sigaction action = {};
+    action.sa_handler = removeTemporaryAndDie;
+    sigemptyset(&action.sa_mask);
+    for (int i = 0; i < 3; ++i)
+        ::sigaction(CleanupSignals[i], &action, &g_previous[i]);
+}
+
+void disarm()
+{
+    g_armed = 0;
+    for (int i = 0; i < 3; ++i)
+        ::sigaction(CleanupSignals[i], &g_previous[i], nullptr);
+}
+
+// Holds the cleanup signals back while the temporary changes hands.
+class SignalBlock
+{
+public:
+    SignalBlock()
+    {
+        sigset_t set;
+        sigemptyset(&set);
+        for (int s : CleanupSignals)
+            sigaddset(&set, s);
+        ::sigprocmask(SIG_BLOCK, &set, &m_old);
+    }
+    ~SignalBlock() { ::sigprocmask(SIG_SETMASK, &m_old, nullptr); }
+
+private:
+    sigset_t m_old;
+};
+
+std::string folderOf(const std::string &path)
+{
+    const std::size_t slash = path.rfind('/');
+    if (slash == std::string::npos)
+        return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+std::string describe(const std::string &what, const std::string &path)
+{
+    return what + " '" + path + "': " + std::strerror(errno);
+}
+
+} // namespace
+
+AtomicOutputFile::~AtomicOutputFile()
+{
+    discard();
+}
+
+bool AtomicOutputFile::open(const std::string &target, std::string &error)
+{
+    m_target = target;
+    // Writing "through" a symbolic link replaces what it points to, not the link.
+    struct stat st = {};
+    if (::lstat(target.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
+        if (char *resolved = ::realpath(target.c_str(), nullptr)) {
+            m_target = resolved;
+            std::free(resolved);
+        }
+    }
+    const std::size_t slash = m_target.rfind('/');
+    const std::string base = slash == std::string::npos ? m_target : m_target.substr(slash + 1);
+    const std::string pattern = folderOf(m_target) + "/." + base + ".pirtok-XXXXXX";
+    if (pattern.size() > PATH_MAX) {
+        error = "cannot write '" + target + "': the name is too long";
+        return false;
+    }
+    std::string name = pattern;
+    SignalBlock block;
+    m_fd = ::mkostemp(name.data(), O_CLOEXEC);
+    if (m_fd < 0) {
+        error = describe("cannot create a temporary file beside", target);
+        return false;
+    }
+    m_temp = name;
+    arm(m_temp);
+    // The result gets the mode of the file it replaces, or that of a new file.
+    mode_t mode = 0;
+    if (::stat(m_target.c_str(), &st) == 0) {
+        mode = st.st_mode & 07777;
+    } else {
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        mode = 0666 & ~mask;
+    }
+    ::fchmod(m_fd, mode);
+    return true;
+}
+
+bool AtomicOutputFile::commit(std::string &error)
+{
+    if (m_fd < 0) {
+        error = "cannot write '" + m_target + "': no temporary file";
+        return false;
+    }
+    if (::fsync(m_fd) != 0) {
+        error = describe("cannot write", m_target);
+        discard();
+        return false;
+    }
+    const int fd = m_fd;
+    m_fd = -1;
+    if (::close(fd) != 0) {
+        error = describe("cannot write", m_target);
+        discard();
+        return false;
+    }
+    {
+        SignalBlock block;
+        if (::rename(m_temp.c_str(), m_target.c_str()) != 0) {
+            error = describe("cannot replace", m_target);
+            ::unlink(m_temp.c_str());
+            m_temp.clear();
+            disarm();
+            return false;
+        }
+        m_temp.clear();
+        disarm();
+    }
+    // Make the rename itself durable.
+    const int dir = ::open(folderOf(m_target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dir >= 0) {
+        ::fsync(dir);
+        ::close(dir);
+    }
+    return true;
+}
+
+void AtomicOutputFile::discard()
+{
+    if (m_fd >= 0) {
+        ::close(m_fd);
+        m_fd = -1;
+    }
+    if (!m_temp.empty()) {
+        SignalBlock block;
+        ::unlink(m_temp.c_str());
+        m_temp.clear();
+        disarm();
+    }
+}
+
+} // namespace pirtok::cli

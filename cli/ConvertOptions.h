@@ -1,0 +1,33 @@
+#pragma once
+
+#include "Direction.h"
+#include "LetterPairs.h"
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+namespace pirtok::cli {
+
+enum class TextEncoding
+{
+    Utf8,
+    Utf16Le
+};
+
+// Everything a command line asks for, checked and ready for the converter.
+struct ConvertOptions
+{
+    Direction direction = Direction::KurdishToUnicode;
+    LetterPairs pairs;
+    RunKind kind = RunKind::WholeText;
+    TextEncoding from = TextEncoding::Utf8;
+    TextEncoding to = TextEncoding::Utf8;
+    std::vector<std::string> inputs; // file names as given; "-" is standard input
+    std::string output;              // empty: standard output
+    std::size_t bufferSize = std::size_t(1) << 20;
+    bool showHelp = false;
+    bool showVersion = false;
+};
+
+} // namespace pirtok::cli
