@@ -1,0 +1,50 @@
+#include "WindowTesting.h"
+
+#include <QApplication>
+#include <QTest>
+#include <QTimer>
+
+namespace WindowTesting {
+
+void typeUnit(QWidget *box, char16_t unit)
+{
+    QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString(QChar(unit)), Qt::NoModifier);
+}
+
+void typeText(QWidget *box, const QString &text)
+{
+    for (const QChar unit : text)
+        typeUnit(box, unit.unicode());
+}
+
+QString codePoints(std::initializer_list<char16_t> units)
+{
+    QString text;
+    for (char16_t unit : units)
+        text.append(QChar(unit));
+    return text;
+}
+
+QStringList hex(const QString &text)
+{
+    QStringList units;
+    for (const QChar unit : text)
+        units << QStringLiteral("%1").arg(unit.unicode(), 4, 16, QLatin1Char('0')).toUpper();
+    return units;
+}
+
+void onNextModal(std::function<void(QWidget *dialog)> action)
+{
+    auto *poll = new QTimer(qApp);
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, action] {
+        QWidget *dialog = QApplication::activeModalWidget();
+        if (!dialog || !dialog->isVisible())
+            return;
+        poll->stop();
+        poll->deleteLater();
+        action(dialog);
+    });
+    poll->start(10);
+}
+
+} // namespace WindowTesting
