@@ -130,6 +130,13 @@ PairLookup::PairLookup(const LetterPairs &pairs, Direction direction)
     }
 }
 
+const ConversionRules::Page ConversionRules::CopyPage = [] {
+    Page page{};
+    for (Entry &entry : page)
+        entry = {0, 0, 1, Kind::Fixed};
+    return page;
+}();
+
 const ConversionRules &ConversionRules::of(Direction direction)
 {
     static const ConversionRules kurdishToUnicode(KurdishToUnicode, countOf(KurdishToUnicode));
@@ -163,7 +170,23 @@ ConversionRules::ConversionRules(const Rule *rules, int count) : m_rules(rules)
         bucket.beforeEnd = bucket.afterBegin = next;
         collect(pairRule + 1, count);
         bucket.afterEnd = next;
-        m_hasRules[static_cast<std::size_t>(low)] = bucket.beforeBegin != bucket.afterEnd;
+
+        Entry &entry = m_arabicPage[static_cast<std::size_t>(low)];
+        const auto unit = static_cast<char16_t>(0x0600 | low);
+        entry = {0, 0, 1, Kind::Fixed};
+        if (bucket.beforeBegin == bucket.afterEnd)
+            continue;
+        // A one-unit rule always matches once its unit is there, so the rules behind it in
+        // its bucket never get a turn.
+        const Rule &first = rules[m_indexes[bucket.beforeBegin]];
+        if (first.match == Match::Units && first.inputLength == 1) {
+            entry.firstXor = static_cast<char16_t>(unit ^ first.output[0]);
+            entry.second = first.output[1];
+            entry.outputLength = first.outputLength;
+            entry.kind = bucket.beforeBegin != bucket.beforeEnd ? Kind::FixedOverPairs : Kind::Fixed;
+        } else {
+            entry.kind = Kind::Rules;
+        }
     }
 }
 
@@ -172,20 +195,21 @@ namespace {
 // Applies `rule` at `pos` when it matches; returns the units consumed, 0 when it does not.
 // The first input unit is known to match already.
 inline qsizetype apply(const Rule &rule, const char16_t *source, qsizetype size, qsizetype pos, RunKind kind,
-                       UnitWriter &out)
+                       char16_t *&out)
 {
     if (rule.match == Match::UnitBeforeSeparator) {
         if (pos + 1 < size) {
             if (!isSeparator(source[pos + 1]))
                 return 0;
-            out.put(rule.output[0]);
-            out.put(source[pos + 1]); // the separator itself, never converted
+            out[0] = rule.output[0];
+            out[1] = source[pos + 1]; // the separator itself, never converted
+            out += 2;
             return 2;
         }
         // A selection ends inside a text, so its last unit counts as a word's end.
         if (kind != RunKind::Selection)
             return 0;
-        out.put(rule.output[0]);
+        *out++ = rule.output[0];
         return 1;
     }
     const qsizetype length = rule.inputLength;
@@ -195,53 +219,89 @@ inline qsizetype apply(const Rule &rule, const char16_t *source, qsizetype size,
         if (source[pos + i] != rule.input[static_cast<std::size_t>(i)])
             return 0;
     }
-    out.put(rule.output.data(), rule.outputLength);
+    out[0] = rule.output[0];
+    out[1] = rule.output[1];
+    out += rule.outputLength;
     return length;
+}
+
+inline bool applyPair(char16_t unit, const PairLookup &pairs, char16_t *&out)
+{
+    const QStringView *replacement = pairs.find(unit);
+    if (replacement == nullptr)
+        return false;
+    const char16_t *units = replacement->utf16();
+    for (qsizetype i = 0, n = replacement->size(); i < n; ++i)
+        *out++ = units[i];
+    return true;
 }
 
 } // namespace
 
-qsizetype ConversionRules::run(const char16_t *source, qsizetype size, qsizetype pos, qsizetype stopBefore,
-                               qsizetype maxSteps, qsizetype &steps, const PairLookup &pairs, RunKind kind,
-                               UnitWriter &out) const
+template <bool WithPairs>
+qsizetype ConversionRules::slowStep(char16_t unit, const char16_t *source, qsizetype size, qsizetype pos,
+                                    const PairLookup &pairs, RunKind kind, char16_t *&out) const
+{
+    const Bucket &bucket = m_buckets[unit & 0xFFu];
+    for (int i = bucket.beforeBegin; i < bucket.beforeEnd; ++i) {
+        if (const qsizetype consumed =
+                apply(m_rules[m_indexes[static_cast<std::size_t>(i)]], source, size, pos, kind, out))
+            return consumed;
+    }
+    if (WithPairs && applyPair(unit, pairs, out))
+        return 1;
+    for (int i = bucket.afterBegin; i < bucket.afterEnd; ++i) {
+        if (const qsizetype consumed =
+                apply(m_rules[m_indexes[static_cast<std::size_t>(i)]], source, size, pos, kind, out))
+            return consumed;
+    }
+    *out++ = unit;
+    return 1;
+}
+
+template <bool WithPairs>
+qsizetype ConversionRules::runWith(const char16_t *source, qsizetype size, qsizetype pos,
+                                   qsizetype stopBefore, qsizetype maxSteps, qsizetype &steps,
+                                   const PairLookup &pairs, RunKind kind, UnitWriter &out) const
 {
     const qsizetype room =
         pairs.longestOutput() > LongestBuiltinOutput ? pairs.longestOutput() : LongestBuiltinOutput;
     qsizetype taken = 0;
     while (pos < stopBefore && taken < maxSteps) {
-        const char16_t unit = source[pos];
-        out.ensure(room);
-        ++taken;
-        const bool arabicBlock = (unit >> 8) == 0x06;
-        if (!arabicBlock || !m_hasRules[unit & 0xFFu]) {
-            if (const QStringView *replacement = pairs.find(unit)) {
-                out.put(replacement->utf16(), replacement->size());
-            } else {
-                out.put(unit);
+        // Room for a whole batch of steps at once keeps the capacity test out of the loop.
+        out.makeRoom(room * 256);
+        qsizetype batch = out.room() / room;
+        if (batch > maxSteps - taken)
+            batch = maxSteps - taken;
+        char16_t *w = out.cursor();
+        const qsizetype batchEnd = taken + batch;
+        for (; taken < batchEnd && pos < stopBefore; ++taken) {
+            const char16_t unit = source[pos];
+            const Entry &entry = (unit >> 8) == 0x06 ? m_arabicPage[unit & 0xFFu] : CopyPage[unit & 0xFFu];
+            if (entry.kind == Kind::Rules) {
+                pos += slowStep<WithPairs>(unit, source, size, pos, pairs, kind, w);
+                continue;
             }
             ++pos;
-            continue;
+            if (WithPairs && entry.kind == Kind::Fixed && applyPair(unit, pairs, w))
+                continue;
+            w[0] = static_cast<char16_t>(unit ^ entry.firstXor);
+            w[1] = entry.second;
+            w += entry.outputLength;
         }
-        const Bucket &bucket = m_buckets[unit & 0xFFu];
-        qsizetype consumed = 0;
-        for (int i = bucket.beforeBegin; i < bucket.beforeEnd && consumed == 0; ++i)
-            consumed = apply(m_rules[m_indexes[static_cast<std::size_t>(i)]], source, size, pos, kind, out);
-        if (consumed == 0) {
-            if (const QStringView *replacement = pairs.find(unit)) {
-                out.put(replacement->utf16(), replacement->size());
-                consumed = 1;
-            }
-        }
-        for (int i = bucket.afterBegin; i < bucket.afterEnd && consumed == 0; ++i)
-            consumed = apply(m_rules[m_indexes[static_cast<std::size_t>(i)]], source, size, pos, kind, out);
-        if (consumed == 0) {
-            out.put(unit);
-            consumed = 1;
-        }
-        pos += consumed;
+        out.setCursor(w);
     }
     steps += taken;
     return pos;
+}
+
+qsizetype ConversionRules::run(const char16_t *source, qsizetype size, qsizetype pos, qsizetype stopBefore,
+                               qsizetype maxSteps, qsizetype &steps, const PairLookup &pairs, RunKind kind,
+                               UnitWriter &out) const
+{
+    if (pairs.isEmpty())
+        return runWith<false>(source, size, pos, stopBefore, maxSteps, steps, pairs, kind, out);
+    return runWith<true>(source, size, pos, stopBefore, maxSteps, steps, pairs, kind, out);
 }
 
 } // namespace detail

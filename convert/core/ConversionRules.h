@@ -30,6 +30,7 @@ public:
         return nullptr;
     }
     qsizetype longestOutput() const { return m_longestOutput; }
+    bool isEmpty() const { return m_count == 0; }
 
 private:
     std::array<char16_t, LetterPairs::PairCount> m_from{};
@@ -73,6 +74,13 @@ public:
 
 private:
     ConversionRules(const Rule *rules, int count);
+    template <bool WithPairs>
+    qsizetype runWith(const char16_t *source, qsizetype size, qsizetype pos, qsizetype stopBefore,
+                      qsizetype maxSteps, qsizetype &steps, const PairLookup &pairs, RunKind kind,
+                      UnitWriter &out) const;
+    template <bool WithPairs>
+    qsizetype slowStep(char16_t unit, const char16_t *source, qsizetype size, qsizetype pos,
+                       const PairLookup &pairs, RunKind kind, char16_t *&out) const;
 
     // Rules whose first input unit is U+06xx, by the low byte, in table order, split at the
     // letter-pair rule: `before` rules are tried before the pairs, `after` rules after them.
@@ -82,9 +90,29 @@ private:
     };
     static constexpr int MaxIndexes = 32;
 
+    // What a unit does when its first rule needs no look-ahead (or it has no rule): a fixed
+    // output. Derived from the table, so that the step of most units is one look-up.
+    enum class Kind : std::uint8_t
+    {
+        Fixed,          // the fixed output, unless a letter pair takes the unit first
+        FixedOverPairs, // the fixed output; its rule comes before the pairs
+        Rules,          // the bucket's rules must look further
+    };
+    struct Entry
+    {
+        char16_t firstXor; // the first output unit is the source unit XOR this: 0 copies
+        char16_t second;   // the second output unit, written always, kept if outputLength is 2
+        std::uint8_t outputLength;
+        Kind kind;
+    };
+    using Page = std::array<Entry, 256>;
+    // Every built-in rule starts in U+06xx; every other unit is copied through one shared
+    // page of zeros.
+    static const Page CopyPage;
+
     const Rule *m_rules;
     std::array<Bucket, 256> m_buckets{};
-    std::array<bool, 256> m_hasRules{};
+    Page m_arabicPage{};
     std::array<std::uint8_t, MaxIndexes> m_indexes{};
 };
 

@@ -9,7 +9,10 @@ namespace pirtok {
 void ConversionRun::start(const QString &source, RunKind kind)
 {
     m_source = source;
-    m_result.clear();
+    // The result grows to about the source's length: one allocation now instead of
+    // copies of an ever longer result while the ticks go on.
+    m_result = QString();
+    m_result.reserve(source.size() + source.size() / 8 + 16);
     m_pos = 1;
     m_kind = kind;
     m_active = true;

@@ -4,33 +4,37 @@
 
 namespace pirtok::detail {
 
-// Appends code units to a QString through a raw pointer: one capacity test per step
-// instead of the size, detach and capacity bookkeeping of a QString::append per unit.
-// The string is longer than its content while the writer lives; finish() trims it.
+// Appends code units to a QString through a raw pointer, so that a conversion loop does
+// not pay the size, detach and capacity bookkeeping of QString::append for every unit.
+// While the writer lives the string is longer than its content; finish() trims it.
 class UnitWriter
 {
 public:
     explicit UnitWriter(QString &target, qsizetype expected = 0) : m_target(target)
     {
-        m_used = target.size();
-        grow(expected > 16 ? expected : 16);
+        const qsizetype used = target.size();
+        m_cursor = grow(used, expected > 16 ? expected : 16);
     }
     ~UnitWriter() { finish(); }
     UnitWriter(const UnitWriter &) = delete;
     UnitWriter &operator=(const UnitWriter &) = delete;
 
-    // Makes room for at least `count` more units.
-    void ensure(qsizetype count)
+    // A hot loop copies the cursor into a local, writes through it and hands it back with
+    // setCursor(); room() says how many units fit before the next makeRoom().
+    char16_t *cursor() const { return m_cursor; }
+    void setCursor(char16_t *cursor) { m_cursor = cursor; }
+    qsizetype room() const { return m_end - m_cursor; }
+    // Makes room for at least `count` more units after the cursor.
+    void makeRoom(qsizetype count)
     {
         if (m_end - m_cursor < count)
-            grow(count);
+            m_cursor = grow(m_cursor - m_begin, count);
     }
-    void put(char16_t unit) { *m_cursor++ = unit; }
-    void put(const char16_t *units, qsizetype count)
+
+    void put(char16_t unit)
     {
-        for (qsizetype i = 0; i < count; ++i)
-            m_cursor[i] = units[i];
-        m_cursor += count;
+        makeRoom(1);
+        *m_cursor++ = unit;
     }
 
     // Trims the target to what was written; safe to call more than once.
@@ -43,24 +47,23 @@ public:
     }
 
 private:
-    void grow(qsizetype count)
+    // Returns the cursor at `used` units in the (possibly moved) buffer.
+    char16_t *grow(qsizetype used, qsizetype count)
     {
-        const qsizetype used = m_begin == nullptr ? m_used : m_cursor - m_begin;
         const qsizetype wanted = used + count;
         if (wanted > m_target.capacity()) {
             // Doubling keeps a long run of appends linear.
             const qsizetype doubled = 2 * m_target.capacity();
             m_target.reserve(wanted > doubled ? wanted : doubled);
         }
-        // Writing into the whole capacity: the next growth is far away.
+        // Write into the whole capacity: the next growth is far away.
         m_target.resize(m_target.capacity() > wanted ? m_target.capacity() : wanted);
         m_begin = reinterpret_cast<char16_t *>(m_target.data());
-        m_cursor = m_begin + used;
         m_end = m_begin + m_target.size();
+        return m_begin + used;
     }
 
     QString &m_target;
-    qsizetype m_used = 0;
     char16_t *m_begin = nullptr;
     char16_t *m_cursor = nullptr;
     char16_t *m_end = nullptr;
