@@ -1,0 +1,153 @@
+// Conversion throughput in both directions beside a plain copy of the same text, unit by
+// unit, into a reserved buffer. Read the ratio from the bytes-per-second column.
+
+#include "BenchTexts.h"
+#include "ConversionEngine.h"
+#include "StreamConverter.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+constexpr qsizetype TextUnits = 2 * 1024 * 1024; // 4 MB of UTF-16
+
+const QString &kurdishFont()
+{
+    static const QString text = benchtexts::kurdishFontText(TextUnits);
+    return text;
+}
+
+const QString &unicode()
+{
+    static const QString text = benchtexts::unicodeText(TextUnits);
+    return text;
+}
+
+void account(benchmark::State &state, const QString &text)
+{
+    state.SetItemsProcessed(static_cast<int64_t>(state.iterations()) * text.size());
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * text.size() * 2);
+}
+
+// The baseline: QString::append of each unit into a string reserved for the whole text.
+void copyLoop(benchmark::State &state, const QString &text)
+{
+    for (auto _ : state) {
+        QString out;
+        out.reserve(text.size());
+        for (QChar unit : text)
+            out.append(unit);
+        benchmark::DoNotOptimize(out.constData());
+    }
+    account(state, text);
+}
+
+// For reference only: a raw pointer loop, which the compiler turns into a block copy.
+void rawCopyLoop(benchmark::State &state, const QString &text)
+{
+    for (auto _ : state) {
+        QString out(text.size(), Qt::Uninitialized);
+        const QChar *from = text.constData();
+        QChar *to = out.data();
+        for (qsizetype i = 0; i < text.size(); ++i)
+            to[i] = from[i];
+        benchmark::DoNotOptimize(out.constData());
+    }
+    account(state, text);
+}
+
+void convert(benchmark::State &state, const QString &text, pirtok::Direction direction,
+             const pirtok::LetterPairs &pairs)
+{
+    for (auto _ : state) {
+        QString out = pirtok::convertText(text, direction, pairs);
+        benchmark::DoNotOptimize(out.constData());
+    }
+    account(state, text);
+}
+
+pirtok::LetterPairs fullPairs()
+{
+    pirtok::LetterPairs pairs;
+    const char16_t kurdish[] = {0x0643, 0x0626, 0x0642, 0x0641};
+    const char16_t uni[] = {0x06A9, 0x0626, 0x0642, 0x0641};
+    for (int k = 0; k < pirtok::LetterPairs::PairCount; ++k) {
+        pairs.setBox(2 * k, QString(QChar(kurdish[k])));
+        pairs.setBox(2 * k + 1, QString(QChar(uni[k])));
+    }
+    return pairs;
+}
+
+void streamed(benchmark::State &state, const QString &text, pirtok::Direction direction)
+{
+    const qsizetype chunk = 64 * 1024;
+    pirtok::StreamConverter converter(direction, pirtok::LetterPairs());
+    for (auto _ : state) {
+        QString out;
+        for (qsizetype at = 0; at < text.size(); at += chunk) {
+            converter.feed(QStringView(text).mid(at, chunk), out);
+            benchmark::DoNotOptimize(out.constData());
+            out.clear(); // the caller drains the output as it goes
+        }
+        converter.flush(out);
+        benchmark::DoNotOptimize(out.constData());
+    }
+    account(state, text);
+}
+
+void BM_CopyLoop_KurdishFont(benchmark::State &state)
+{
+    copyLoop(state, kurdishFont());
+}
+void BM_RawCopyLoop_KurdishFont(benchmark::State &state)
+{
+    rawCopyLoop(state, kurdishFont());
+}
+void BM_Convert_KurdishToUnicode(benchmark::State &state)
+{
+    convert(state, kurdishFont(), pirtok::Direction::KurdishToUnicode, pirtok::LetterPairs());
+}
+void BM_Convert_KurdishToUnicode_FourPairs(benchmark::State &state)
+{
+    convert(state, kurdishFont(), pirtok::Direction::KurdishToUnicode, fullPairs());
+}
+void BM_Stream_KurdishToUnicode_64K(benchmark::State &state)
+{
+    streamed(state, kurdishFont(), pirtok::Direction::KurdishToUnicode);
+}
+
+void BM_CopyLoop_Unicode(benchmark::State &state)
+{
+    copyLoop(state, unicode());
+}
+void BM_RawCopyLoop_Unicode(benchmark::State &state)
+{
+    rawCopyLoop(state, unicode());
+}
+void BM_Convert_UnicodeToKurdish(benchmark::State &state)
+{
+    convert(state, unicode(), pirtok::Direction::UnicodeToKurdish, pirtok::LetterPairs());
+}
+void BM_Convert_UnicodeToKurdish_FourPairs(benchmark::State &state)
+{
+    convert(state, unicode(), pirtok::Direction::UnicodeToKurdish, fullPairs());
+}
+void BM_Stream_UnicodeToKurdish_64K(benchmark::State &state)
+{
+    streamed(state, unicode(), pirtok::Direction::UnicodeToKurdish);
+}
+
+} // namespace
+
+BENCHMARK(BM_CopyLoop_KurdishFont)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RawCopyLoop_KurdishFont)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Convert_KurdishToUnicode)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Convert_KurdishToUnicode_FourPairs)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Stream_KurdishToUnicode_64K)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CopyLoop_Unicode)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RawCopyLoop_Unicode)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Convert_UnicodeToKurdish)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Convert_UnicodeToKurdish_FourPairs)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Stream_UnicodeToKurdish_64K)->Unit(benchmark::kMillisecond);
+
+BENCHMARK_MAIN();
