@@ -17,7 +17,8 @@ bool isSeparator(char16_t unit);
 
 // One conversion step at the 0-based position `pos` of `source` (pos < source.size()):
 // applies the first matching rule of the direction, appends its output to `out` and
-// returns the number of source code units it consumed (1 to 3).
+// returns the number of source code units it consumed (1 to 3). A `pos` outside the
+// source is no step: nothing is appended and 0 is returned.
 // `kind` only matters for a ي that is the source's last code unit.
 qsizetype convertStep(Direction direction, QStringView source, qsizetype pos, const LetterPairs &pairs,
                       RunKind kind, QString &out);

@@ -22,12 +22,16 @@ public:
 
     // Starts (or restarts) a run over `source`: position 1, empty result.
     void start(const QString &source, RunKind kind);
-    // Forgets the run; isActive() is false afterwards.
+    // Ends the run early; isActive() is false afterwards. Source, position and result
+    // stay readable until the next start.
     void stop();
 
     // One tick: up to StepsPerTick steps in the direction named by `listIndex`
     // (0 or 1; any other value converts nothing), with the end test before each step.
-    // Returns Ended when the end test found the source used up.
+    // Returns Ended when the end test found the source used up; the run is then no longer
+    // active, and a tick of a run that is not active does nothing and returns Ended.
+    // The cost of a tick does not grow with the text, as long as the caller does not keep
+    // a copy of ConvertResult() between ticks (the next tick would have to detach it).
     TickResult tick(int listIndex, const LetterPairs &pairs);
 
     bool isActive() const { return m_active; }

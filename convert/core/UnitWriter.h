@@ -50,14 +50,10 @@ private:
     // Returns the cursor at `used` units in the (possibly moved) buffer.
     char16_t *grow(qsizetype used, qsizetype count)
     {
-        const qsizetype wanted = used + count;
-        if (wanted > m_target.capacity()) {
-            // Doubling keeps a long run of appends linear.
-            const qsizetype doubled = 2 * m_target.capacity();
-            m_target.reserve(wanted > doubled ? wanted : doubled);
-        }
-        // Write into the whole capacity: the next growth is far away.
-        m_target.resize(m_target.capacity() > wanted ? m_target.capacity() : wanted);
+        // QString::resize grows the capacity geometrically, so a long run of appends stays
+        // linear; within the capacity a resize costs nothing. The slack only spares calls.
+        constexpr qsizetype Slack = 1024;
+        m_target.resize(used + (count > Slack ? count : Slack));
         m_begin = reinterpret_cast<char16_t *>(m_target.data());
         m_end = m_begin + m_target.size();
         return m_begin + used;

@@ -54,6 +54,7 @@ private Q_SLOTS:
     void randomChunks();
     void streamsAsItGoes();
     void reusedAfterFlush();
+    void drainedOutput();
 };
 
 static void addRunColumns()
@@ -155,6 +156,26 @@ void TestStreamConverter::reusedAfterFlush()
     QString third;
     converter.flush(third);
     QVERIFY(third.isEmpty());
+}
+
+void TestStreamConverter::drainedOutput()
+{
+    // A caller that takes the output away from the front leaves room before the data;
+    // appending after it must neither lose nor repeat anything.
+    QRandomGenerator random(5);
+    const QString text = testtexts::randomText(random, 50000);
+    StreamConverter converter(Direction::UnicodeToKurdish, testtexts::busyPairs());
+    QString out;
+    QString drained;
+    for (qsizetype at = 0; at < text.size(); at += 777) {
+        converter.feed(QStringView(text).mid(at, 777), out);
+        const qsizetype take = out.size() / 2;
+        drained += out.left(take);
+        out.remove(0, take);
+    }
+    converter.flush(out);
+    drained += out;
+    QCOMPARE(codes(drained), codes(convertText(text, Direction::UnicodeToKurdish, testtexts::busyPairs())));
 }
 
 QTEST_APPLESS_MAIN(TestStreamConverter)
