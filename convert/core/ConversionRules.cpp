@@ -171,6 +171,8 @@ ConversionRules::ConversionRules(const Rule *rules, int count) : m_rules(rules)
         collect(pairRule + 1, count);
         bucket.afterEnd = next;
 
+        setNextFilter(bucket);
+
         Entry &entry = m_arabicPage[static_cast<std::size_t>(low)];
         const auto unit = static_cast<char16_t>(0x0600 | low);
         entry = {0, 0, 1, Kind::Fixed};
@@ -188,6 +190,31 @@ ConversionRules::ConversionRules(const Rule *rules, int count) : m_rules(rules)
             entry.kind = Kind::Rules;
         }
     }
+}
+
+void ConversionRules::setNextFilter(Bucket &bucket) const
+{
+    char16_t base = 0xFFFF;
+    for (int i = bucket.beforeBegin; i < bucket.afterEnd; ++i) {
+        const Rule &rule = m_rules[m_indexes[static_cast<std::size_t>(i)]];
+        if (rule.match == Match::UnitBeforeSeparator)
+            bucket.wantsSeparator = true;
+        else if (rule.inputLength == 1)
+            return; // always matches: no filter
+        else if (rule.input[1] < base)
+            base = rule.input[1];
+    }
+    for (int i = bucket.beforeBegin; i < bucket.afterEnd; ++i) {
+        const Rule &rule = m_rules[m_indexes[static_cast<std::size_t>(i)]];
+        if (rule.match != Match::Units)
+            continue;
+        const int offset = rule.input[1] - base;
+        if (offset >= 64)
+            return;
+        bucket.nextBits |= std::uint64_t{1} << offset;
+    }
+    bucket.nextBase = base;
+    bucket.filtered = true;
 }
 
 namespace {
@@ -243,6 +270,17 @@ qsizetype ConversionRules::slowStep(char16_t unit, const char16_t *source, qsize
                                     const PairLookup &pairs, RunKind kind, char16_t *&out) const
 {
     const Bucket &bucket = m_buckets[unit & 0xFFu];
+    if (bucket.filtered && pos + 1 < size) {
+        const char16_t next = source[pos + 1];
+        const unsigned offset = static_cast<unsigned>(next) - bucket.nextBase;
+        const bool wanted = (offset < 64 && ((bucket.nextBits >> offset) & 1u) != 0) ||
+                            (bucket.wantsSeparator && isSeparator(next));
+        if (!wanted) {
+            if (!WithPairs || !applyPair(unit, pairs, out))
+                *out++ = unit;
+            return 1;
+        }
+    }
     for (int i = bucket.beforeBegin; i < bucket.beforeEnd; ++i) {
         if (const qsizetype consumed =
                 apply(m_rules[m_indexes[static_cast<std::size_t>(i)]], source, size, pos, kind, out))

@@ -87,8 +87,15 @@ private:
     struct Bucket
     {
         std::uint8_t beforeBegin = 0, beforeEnd = 0, afterBegin = 0, afterEnd = 0;
+        // A quick no for the next unit: bit (next - nextBase) for each second unit a rule
+        // wants, plus whether a rule wants a separator. Without a filter every test passes.
+        bool filtered = false;
+        bool wantsSeparator = false;
+        char16_t nextBase = 0;
+        std::uint64_t nextBits = 0;
     };
     static constexpr int MaxIndexes = 32;
+    void setNextFilter(Bucket &bucket) const;
 
     // What a unit does when its first rule needs no look-ahead (or it has no rule): a fixed
     // output. Derived from the table, so that the step of most units is one look-up.
