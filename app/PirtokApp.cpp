@@ -1,6 +1,11 @@
 #include "PirtokApp.h"
 
+#include "ConversionRunControl.h"
+#include "DirectionList.h"
 #include "KeyboardTyping.h"
+#include "LetterPairPanel.h"
+#include "ProgressBar.h"
+#include "ReverseCommand.h"
 #include "UndoCommand.h"
 
 PirtokApp::PirtokApp()
@@ -8,6 +13,13 @@ PirtokApp::PirtokApp()
     // Handlers are children of the window and live as long as it does.
     new KeyboardTyping(m_window);
     new UndoCommand(m_window);
+    m_conversion = new ConversionRunControl(m_window);
+    new ProgressBar(m_window);
+    new LetterPairPanel(m_window);
+    new ReverseCommand(m_window);
+
+    FillDirectionList(m_window);
+    m_window.Combo3->setListIndex(0);
 }
 
 void PirtokApp::show()

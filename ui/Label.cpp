@@ -7,6 +7,14 @@ Label::Label(QWidget *parent) : QLabel(parent), TwipsGeometry(this)
     setMouseTracking(true);
 }
 
+void Label::setCaption(const QString &caption)
+{
+    if (caption == text())
+        return;
+    setText(caption);
+    Q_EMIT change();
+}
+
 void Label::setBackColor(const QColor &color)
 {
     QPalette p = palette();

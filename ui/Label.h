@@ -15,7 +15,8 @@ public:
     explicit Label(QWidget *parent = nullptr);
 
     QString caption() const { return text(); }
-    void setCaption(const QString &caption) { setText(caption); }
+    // Raises change() when the caption becomes a different text.
+    void setCaption(const QString &caption);
 
     void setBackColor(const QColor &color);
     QColor backColor() const;
@@ -28,6 +29,7 @@ public:
     void refresh() { repaint(); }
 
 Q_SIGNALS:
+    void change();
     void mouseDown(Qt::MouseButton button);
     void mouseUp(Qt::MouseButton button);
     void mouseMove(Qt::MouseButtons buttons);

@@ -37,6 +37,7 @@ QString UniText::text() const
 
 void UniText::setText(const QString &text)
 {
+    ++m_programWrites;
     setPlainText(text);
 }
 
@@ -47,6 +48,7 @@ int UniText::selStart() const
 
 void UniText::setSelStart(int start)
 {
+    ++m_programWrites;
     QTextCursor cursor = textCursor();
     const int last = document()->characterCount() - 1;
     cursor.setPosition(qBound(0, start, last));
@@ -61,6 +63,7 @@ int UniText::selLength() const
 
 void UniText::setSelLength(int length)
 {
+    ++m_programWrites;
     QTextCursor cursor = textCursor();
     const int start = cursor.selectionStart();
     const int last = document()->characterCount() - 1;
@@ -195,9 +198,11 @@ void UniText::keyPressEvent(QKeyEvent *event)
     }
     if (out.isEmpty())
         return;
+    const quint64 writesBefore = m_programWrites;
     QTextCursor cursor = textCursor();
     cursor.insertText(out);
-    setTextCursor(cursor);
+    if (m_programWrites == writesBefore)
+        setTextCursor(cursor);
     ensureCursorVisible();
 }
 

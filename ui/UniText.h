@@ -69,6 +69,9 @@ private:
     QString translateTyped(const QString &typed, bool &changed);
     void applyTextOption();
 
+    // Counts the program's writes of text and selection, so that typing does not undo a
+    // selection that a change handler made while the typed text went in.
+    quint64 m_programWrites = 0;
     int m_alignment = 0;
     bool m_multiLine = true;
 };

@@ -1,0 +1,163 @@
+#include "ConversionRunControl.h"
+
+#include "ConversionTexts.h"
+#include "FocusReturn.h"
+#include "Form3.h"
+#include "LetterPairs.h"
+#include "Module1.h"
+#include "UndoCommand.h"
+
+#include <QTextCursor>
+
+using pirtok::RunKind;
+
+namespace {
+
+constexpr int TickInterval = 1;
+const QString Yes = QStringLiteral("Yes");
+
+pirtok::LetterPairs lettersOf(const Form3 &form)
+{
+    pirtok::LetterPairs pairs;
+    for (int i = 0; i < Form3::TT1Count; ++i)
+        pairs.setBox(i, form.TT1[i]->text());
+    return pairs;
+}
+
+} // namespace
+
+ConversionRunControl::ConversionRunControl(Form3 &form) : QObject(&form), m_form(form)
+{
+    connect(form.UniLabel5, &Label::click, this, [this] { StartConversion(true); });
+    connect(form.Timer1, &Timer::tick, this, [this] { tick(RunKind::WholeText); });
+    connect(form.Timer2, &Timer::tick, this, [this] { tick(RunKind::Selection); });
+    connect(form.Combo3, &ComboBox::click, this, [this] { ReturnFocus(m_form); });
+}
+
+QString ConversionRunControl::question() const
+{
+    using namespace ConversionTexts;
+    return QString::fromUtf16(QuestionStart) + m_form.LetterRr + QString::fromUtf16(QuestionAfterRr) +
+           m_form.LetterEe + QString::fromUtf16(QuestionAfterEe) + m_form.Combo3->text();
+}
+
+QString ConversionRunControl::questionTitle() const
+{
+    using namespace ConversionTexts;
+    return QString::fromUtf16(TitleStart) + m_form.LetterEe + m_form.LetterRr + QString::fromUtf16(TitleEnd);
+}
+
+void ConversionRunControl::StartConversion(bool ask)
+{
+    UniText &text1 = *m_form.Text1;
+    // The snapshot comes first, so that Undo works even after the user says no.
+    TakeUndoSnapshot(m_form);
+    if (m_form.UndoText.isEmpty())
+        return;
+
+    if (ask && Module1::UnicodeMsgBox(question(), 4, questionTitle()) == 7)
+        return;
+
+    if (m_form.UndoSelText.isEmpty()) {
+        if (m_form.UndoText.size() > QuestionThreshold)
+            Module1::ShowForm4(*m_form.L, &m_form);
+        else
+            m_form.L->setCaption(Yes);
+        if (m_form.L->caption() == Yes)
+            startRun(m_form.UndoText, RunKind::WholeText);
+    } else {
+        m_form.ConvertSelLength = text1.selLength();
+        m_form.ConvertSelStart = text1.selStart();
+        m_form.ConvertSelText = m_form.UndoSelText;
+        if (m_form.ConvertSelText.size() > QuestionThreshold)
+            Module1::ShowForm4(*m_form.L, &m_form);
+        else
+            m_form.L->setCaption(Yes);
+        if (m_form.L->caption() == Yes)
+            startRun(m_form.ConvertSelText, RunKind::Selection);
+    }
+
+    if (ask)
+        text1.setFocus();
+}
+
+Timer *ConversionRunControl::timerFor(RunKind kind) const
+{
+    return kind == RunKind::WholeText ? m_form.Timer1 : m_form.Timer2;
+}
+
+void ConversionRunControl::startRun(const QString &source, RunKind kind)
+{
+    // The run of the other kind, if any, gives up the shared run state; a run of the same
+    // kind simply starts again from the beginning.
+    const RunKind other = kind == RunKind::WholeText ? RunKind::Selection : RunKind::WholeText;
+    timerFor(other)->setInterval(0);
+    m_form.Conversion.start(source, kind);
+    m_form.Text1->setReadOnly(true);
+    timerFor(kind)->setInterval(TickInterval);
+}
+
+void ConversionRunControl::tick(RunKind kind)
+{
+    pirtok::ConversionRun &run = m_form.Conversion;
+    if (!run.isActive() || run.kind() != kind) {
+        timerFor(kind)->setInterval(0);
+        return;
+    }
+    const auto outcome = run.tick(m_form.Combo3->listIndex(), lettersOf(m_form));
+    m_form.Label2->setCaption(run.progressCaption());
+    if (outcome == pirtok::ConversionRun::TickResult::Running)
+        return;
+    if (kind == RunKind::WholeText)
+        endWholeTextRun();
+    else
+        endSelectionRun();
+}
+
+void ConversionRunControl::endWholeTextRun()
+{
+    UniText &text1 = *m_form.Text1;
+    text1.setReadOnly(false);
+    text1.setText(m_form.Conversion.ConvertResult());
+    // Ended from here on: no tick of this run while the completion message is open.
+    m_form.Timer1->setInterval(0);
+    showCompletionIfLong();
+    finishRun(m_form.Timer1);
+}
+
+void ConversionRunControl::endSelectionRun()
+{
+    UniText &text1 = *m_form.Text1;
+    text1.setReadOnly(false);
+    m_form.ConvertSelLength = text1.selLength();
+    m_form.ConvertSelStart = text1.selStart();
+    m_form.ConvertSelText = text1.selText();
+
+    // The current selection (or the caret, when it is gone) takes the result.
+    const QString &result = m_form.Conversion.ConvertResult();
+    QTextCursor splice = text1.textCursor();
+    splice.setPosition(m_form.ConvertSelStart);
+    splice.setPosition(m_form.ConvertSelStart + m_form.ConvertSelLength, QTextCursor::KeepAnchor);
+    splice.insertText(result);
+
+    m_form.Timer2->setInterval(0);
+    showCompletionIfLong();
+    text1.setFocus();
+    text1.setSelStart(m_form.ConvertSelStart);
+    text1.setSelLength(static_cast<int>(result.size()));
+    finishRun(m_form.Timer2);
+}
+
+void ConversionRunControl::showCompletionIfLong()
+{
+    if (m_form.Conversion.ConvertSource().size() <= QuestionThreshold)
+        return;
+    Module1::UnicodeMsgBox(QString::fromUtf16(ConversionTexts::Completed), 0,
+                           QString::fromUtf16(ConversionTexts::CompletedTitle));
+}
+
+void ConversionRunControl::finishRun(Timer *timer)
+{
+    m_form.Label2->setCaption(QStringLiteral("%0"));
+    timer->setInterval(0);
+}

@@ -1,0 +1,14 @@
+#include "ProgressBar.h"
+
+#include "Form3.h"
+#include "Progress.h"
+
+ProgressBar::ProgressBar(Form3 &form) : QObject(&form), m_form(form)
+{
+    connect(form.Label2, &Label::change, this, &ProgressBar::Label2Change);
+}
+
+void ProgressBar::Label2Change()
+{
+    m_form.Image2->setWidthTwips(pirtok::progressBarTwips(m_form.Label2->caption()));
+}

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QObject>
+
+class Form3;
+
+// Reverses the main text code unit by code unit: nothing asked, no undo snapshot.
+class ReverseCommand : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit ReverseCommand(Form3 &form);
+};

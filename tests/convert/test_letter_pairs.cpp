@@ -1,0 +1,91 @@
+#include "ConversionRunControl.h"
+#include "Module1.h"
+#include "PirtokApp.h"
+#include "WindowTesting.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QTest>
+
+using WindowTesting::codePoints;
+using WindowTesting::hex;
+
+class TestLetterPairs : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<PirtokApp> app;
+    Form3 *form = nullptr;
+
+private Q_SLOTS:
+    void init()
+    {
+        app = std::make_unique<PirtokApp>();
+        form = &app->window();
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form));
+    }
+    void cleanup() { app.reset(); }
+
+    void panelOpensClosesAndHidesOnAClickInTheText()
+    {
+        QVERIFY(!form->Picture2->isVisible());
+        QTest::mouseClick(form->Label14, Qt::LeftButton);
+        QVERIFY(form->Picture2->isVisible());
+        QTest::mouseClick(form->Label14, Qt::LeftButton);
+        QVERIFY(!form->Picture2->isVisible());
+        QTest::mouseClick(form->Label14, Qt::RightButton);
+        QTest::mouseClick(form->Text1->viewport(), Qt::LeftButton);
+        QVERIFY(!form->Picture2->isVisible());
+    }
+
+    void aBoxKeepsOneCharacter_data()
+    {
+        QTest::addColumn<QString>("written");
+        QTest::addColumn<QString>("kept");
+        QTest::newRow("word") << codePoints({0x0631, 0x0650, 0x0632}) << codePoints({0x0631});
+        QTest::newRow("one letter") << codePoints({0x06B5}) << codePoints({0x06B5});
+        QTest::newRow("empty") << QString() << QString();
+        QTest::newRow("letter beyond the basic plane keeps both halves")
+            << codePoints({0xD83D, 0xDE00, 0x0627}) << codePoints({0xD83D, 0xDE00});
+    }
+    void aBoxKeepsOneCharacter()
+    {
+        QFETCH(QString, written);
+        QFETCH(QString, kept);
+        UniText *box = form->TT1[3];
+        box->setText(written);
+        QCOMPARE(hex(box->text()), hex(kept));
+        QCOMPARE(box->selStart(), 0);
+        QCOMPARE(box->selLength(), int(kept.size()));
+    }
+
+    void typingReplacesThePreviousLetterAndPastingKeepsTheFirst()
+    {
+        UniText *box = form->TT1[0];
+        WindowTesting::typeUnit(box, 0x0629); // Kurdish keyboard: ae
+        WindowTesting::typeUnit(box, 0x0636); // tcheh replaces it
+        QCOMPARE(hex(box->text()), hex(codePoints({0x0686})));
+        QCOMPARE(box->selLength(), 1);
+        QApplication::clipboard()->setText(codePoints({0x0636, 0x0637}));
+        box->paste();
+        QCOMPARE(hex(box->text()), hex(codePoints({0x0636})));
+    }
+
+    void pairsActWhileThePanelIsHidden()
+    {
+        Module1::setForm4Function([](Label &l) { l.setCaption(QStringLiteral("Yes")); });
+        form->TT1[0]->setText(QStringLiteral("x"));
+        form->TT1[1]->setText(QStringLiteral("y"));
+        form->Text1->setText(QStringLiteral("xa"));
+        app->conversion().StartConversion(false);
+        while (form->Timer1->interval() != 0)
+            Q_EMIT form->Timer1->tick();
+        QCOMPARE(form->Text1->text(), QStringLiteral("ya"));
+        Module1::setForm4Function({});
+    }
+};
+
+QTEST_MAIN(TestLetterPairs)
+#include "test_letter_pairs.moc"

@@ -1,0 +1,320 @@
+#include "ConversionEngine.h"
+#include "ConversionRunControl.h"
+#include "Module1.h"
+#include "PirtokApp.h"
+#include "UndoCommand.h"
+#include "WindowTesting.h"
+
+#include <QTest>
+
+using WindowTesting::codePoints;
+using WindowTesting::hex;
+
+namespace {
+
+// A Kurdish-font text of `length` code units: letters the rules change, and separators.
+QString kurdishFont(int length)
+{
+    const QString pattern = codePoints({0x0629, 0x0020, 0x0636, 0x064A, 0x002E, 0x0644, 0x064E, 0x0627});
+    QString text;
+    while (text.size() < length)
+        text += pattern;
+    text.truncate(length);
+    return text;
+}
+
+// Letters that each take one conversion step.
+QString singleSteps(int length)
+{
+    const QString pattern = codePoints({0x0629, 0x0636, 0x0637, 0x062B, 0x0020});
+    QString text;
+    while (text.size() < length)
+        text += pattern;
+    text.truncate(length);
+    return text;
+}
+
+QString toUnicode(const QString &text, pirtok::RunKind kind = pirtok::RunKind::WholeText)
+{
+    return pirtok::convertText(text, pirtok::Direction::KurdishToUnicode, {}, kind);
+}
+
+} // namespace
+
+class TestRunControl : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<PirtokApp> app;
+    Form3 *form = nullptr;
+    QList<Module1::MessageBoxRequest> messages;
+    int form4Shown = 0;
+    QString form4Answer = QStringLiteral("Yes");
+    int messageAnswer = 6;
+
+    void runToEnd(Timer *timer)
+    {
+        for (int i = 0; i < 1000000 && timer->interval() != 0; ++i)
+            Q_EMIT timer->tick();
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        messages.clear();
+        form4Shown = 0;
+        form4Answer = QStringLiteral("Yes");
+        messageAnswer = 6;
+        Module1::setMessageBoxFunction([this](const Module1::MessageBoxRequest &r) {
+            messages << r;
+            return messageAnswer;
+        });
+        Module1::setForm4Function([this](Label &answer) {
+            ++form4Shown;
+            answer.setCaption(form4Answer);
+        });
+        app = std::make_unique<PirtokApp>();
+        form = &app->window();
+    }
+    void cleanup()
+    {
+        app.reset();
+        Module1::setMessageBoxFunction({});
+        Module1::setForm4Function({});
+    }
+
+    void directionListHoldsItsCodePoints()
+    {
+        QCOMPARE(form->Combo3->listCount(), 2);
+        QCOMPARE(hex(form->Combo3->itemText(0)),
+                 hex(codePoints({0x0643, 0x0648, 0x0631, 0x062F, 0x0649, 0x0020, 0x0628, 0x06C6, 0x0020, 0x064A,
+                                 0x0648, 0x0646, 0x064A, 0x0643, 0x06C6, 0x062F})));
+        QCOMPARE(hex(form->Combo3->itemText(1)),
+                 hex(codePoints({0x064A, 0x0648, 0x0646, 0x064A, 0x0643, 0x06C6, 0x062F, 0x0020, 0x0628, 0x06C6,
+                                 0x0020, 0x0643, 0x0648, 0x0631, 0x062F, 0x0649})));
+    }
+
+    void asksWithTheDirectionNamed()
+    {
+        form->Text1->setText(QStringLiteral("x"));
+        messageAnswer = 7;
+        QTest::mouseClick(form->UniLabel5, Qt::LeftButton);
+        QCOMPARE(messages.size(), 1);
+        QCOMPARE(messages[0].buttons, 4);
+        QCOMPARE(hex(messages[0].title), hex(codePoints({0x0648, 0x0629, 0x0631, 0x0643, 0x06CE, 0x0695, 0x0627, 0x0646})));
+        const QString start = codePoints({0x0626, 0x0627, 0x064A, 0x0647, 0x0020, 0x0695, 0x0627, 0x0632, 0x064A,
+                                          0x062A, 0x0020, 0x0648, 0x0648, 0x0634, 0x0647, 0x0643, 0x0627, 0x0646,
+                                          0x0020, 0x0648, 0x0647, 0x0631, 0x0020, 0x0628, 0x06AF, 0x06CE, 0x0631,
+                                          0x0645, 0x0020, 0x0644, 0x0647, 0x0020});
+        QCOMPARE(hex(messages[0].prompt), hex(start + form->Combo3->itemText(0)));
+        // No: nothing runs, but the snapshot was taken.
+        QCOMPARE(form->Timer1->interval(), 0);
+        QCOMPARE(form->UndoText, QStringLiteral("x"));
+    }
+
+    void emptyTextOnlyTakesTheSnapshot()
+    {
+        form->Text1->setText(QString());
+        form->UndoText = QStringLiteral("old");
+        app->conversion().StartConversion(true);
+        QVERIFY(messages.isEmpty());
+        QCOMPARE(form->UndoText, QString());
+        QCOMPARE(form->Timer1->interval(), 0);
+    }
+
+    void longTextsAreConfirmedAndReported_data()
+    {
+        QTest::addColumn<int>("textLength");
+        QTest::addColumn<int>("selectionLength");
+        QTest::addColumn<bool>("confirmed");
+        QTest::newRow("whole 2000") << 2000 << 0 << false;
+        QTest::newRow("whole 2001") << 2001 << 0 << true;
+        QTest::newRow("short selection in a long text") << 5000 << 2000 << false;
+        QTest::newRow("long selection") << 5000 << 2001 << true;
+    }
+    void longTextsAreConfirmedAndReported()
+    {
+        QFETCH(int, textLength);
+        QFETCH(int, selectionLength);
+        QFETCH(bool, confirmed);
+        const QString text = kurdishFont(textLength);
+        form->Text1->setText(text);
+        form->Text1->setSelStart(7);
+        form->Text1->setSelLength(selectionLength);
+        app->conversion().StartConversion(false);
+        QCOMPARE(form4Shown, confirmed ? 1 : 0);
+        QVERIFY(messages.isEmpty()); // F1 does not ask
+        Timer *timer = selectionLength ? form->Timer2 : form->Timer1;
+        QCOMPARE(timer->interval(), 1);
+        runToEnd(timer);
+        QCOMPARE(messages.size(), confirmed ? 1 : 0);
+        if (confirmed) {
+            QCOMPARE(messages[0].buttons, 0);
+            QCOMPARE(hex(messages[0].title), hex(codePoints({0x0020, 0x062A, 0x0647, 0x0648, 0x0627, 0x0648, 0x0020,
+                                                             0x0628, 0x0648, 0x0648, 0x0646, 0x0020})));
+            QCOMPARE(messages[0].prompt.size(), 29);
+            QVERIFY(messages[0].prompt.endsWith(QLatin1Char(' ')));
+        }
+        QCOMPARE(form->Label2->caption(), QStringLiteral("%0"));
+    }
+
+    void form4AnswerNoStartsNothing()
+    {
+        form->Text1->setText(kurdishFont(3000));
+        form4Answer = QStringLiteral("No");
+        app->conversion().StartConversion(true);
+        QCOMPARE(form4Shown, 1);
+        QCOMPARE(form->Timer1->interval(), 0);
+        QCOMPARE(form->Timer2->interval(), 0);
+    }
+
+    void ticksAdvanceEightyStepsWithCaption()
+    {
+        form->Text1->setText(singleSteps(200));
+        app->conversion().StartConversion(false);
+        Q_EMIT form->Timer1->tick();
+        QCOMPARE(form->Conversion.ConvertPos(), qsizetype(81));
+        QCOMPARE(form->Label2->caption(), QStringLiteral("%40")); // 100 / 200 * 81 = 40.5 -> 40
+        QCOMPARE(form->Image2->widthTwips(), 480);                // 40 * 19 / 100 = 7.6 -> 8
+        QCOMPARE(form->Text1->text(), singleSteps(200));          // written once, at the end
+        runToEnd(form->Timer1);
+        QCOMPARE(hex(form->Text1->text()), hex(toUnicode(singleSteps(200))));
+        QCOMPARE(form->Image2->widthTwips(), 0);
+    }
+
+    void shortTextEndsAtTheNextTick()
+    {
+        form->Text1->setText(singleSteps(80));
+        app->conversion().StartConversion(false);
+        Q_EMIT form->Timer1->tick();
+        QCOMPARE(form->Label2->caption(), QStringLiteral("%101"));
+        QCOMPARE(form->Image2->widthTwips(), 1140);
+        QCOMPARE(form->Timer1->interval(), 1);
+        Q_EMIT form->Timer1->tick();
+        QCOMPARE(form->Timer1->interval(), 0);
+        QCOMPARE(form->Label2->caption(), QStringLiteral("%0"));
+        QCOMPARE(hex(form->Text1->text()), hex(toUnicode(singleSteps(80))));
+    }
+
+    void directionIsReadAtEveryTick()
+    {
+        const QString text = QString(160, QChar(0x0629));
+        form->Text1->setText(text);
+        app->conversion().StartConversion(false);
+        Q_EMIT form->Timer1->tick();
+        form->Combo3->setListIndex(1);
+        runToEnd(form->Timer1);
+        // The first 80 became ae; the rest went the other way and stayed teh marbuta.
+        QCOMPARE(form->Text1->text(), QString(80, QChar(0x06D5)) + QString(80, QChar(0x0629)));
+    }
+
+    void selectionRunReplacesOnlyTheSelection()
+    {
+        const QString before = QStringLiteral("abc ");
+        const QString selected = codePoints({0x0629, 0x0636, 0x064A});
+        const QString after = codePoints({0x0020, 0x0629});
+        form->Text1->setText(before + selected + after);
+        form->Text1->setSelStart(4);
+        form->Text1->setSelLength(3);
+        app->conversion().StartConversion(false);
+        runToEnd(form->Timer2);
+        // A selection ends like a separator: the final yeh becomes alef maksura.
+        const QString converted = codePoints({0x06D5, 0x0686, 0x0649});
+        QCOMPARE(hex(form->Text1->text()), hex(before + converted + after));
+        QCOMPARE(form->Text1->selStart(), 4);
+        QCOMPARE(hex(form->Text1->selText()), hex(converted));
+
+        Undo(*form);
+        QCOMPARE(hex(form->Text1->text()), hex(before + selected + after));
+        QCOMPARE(form->Text1->selText(), selected);
+    }
+
+    void removedSelectionInsertsAtTheCaret()
+    {
+        form->Text1->setText(QStringLiteral("0123456789"));
+        form->Text1->setSelStart(2);
+        form->Text1->setSelLength(2);
+        app->conversion().StartConversion(false);
+        form->Text1->setSelStart(8); // the user moved the caret during the run
+        runToEnd(form->Timer2);
+        QCOMPARE(form->Text1->text(), QStringLiteral("0123456723" "89"));
+        QCOMPARE(form->Text1->selStart(), 8);
+        QCOMPARE(form->Text1->selLength(), 2);
+    }
+
+    void realTimersConvertAndUndoRestores()
+    {
+        const QString text = kurdishFont(1000);
+        form->Text1->setText(text);
+        app->conversion().StartConversion(true);
+        QTRY_COMPARE_WITH_TIMEOUT(form->Timer1->interval(), 0, 20000);
+        QCOMPARE(hex(form->Text1->text()), hex(toUnicode(text)));
+        Undo(*form);
+        QCOMPARE(form->Text1->text(), text);
+    }
+
+    void aStartOfTheOtherKindStopsTheRun()
+    {
+        form->Text1->setText(kurdishFont(400));
+        app->conversion().StartConversion(false);
+        Q_EMIT form->Timer1->tick();
+        form->Text1->setSelStart(0);
+        form->Text1->setSelLength(3);
+        app->conversion().StartConversion(false);
+        QCOMPARE(form->Timer1->interval(), 0);
+        QCOMPARE(form->Timer2->interval(), 1);
+        Q_EMIT form->Timer1->tick(); // a late tick of the stopped run does nothing
+        QCOMPARE(form->Conversion.ConvertPos(), qsizetype(1));
+        runToEnd(form->Timer2);
+        QCOMPARE(hex(form->Text1->text()), hex(toUnicode(kurdishFont(3), pirtok::RunKind::Selection) +
+                                                kurdishFont(400).mid(3)));
+    }
+
+    void typingDuringARunIsRefused()
+    {
+        form->Text1->setText(kurdishFont(400));
+        app->conversion().StartConversion(false);
+        WindowTesting::typeUnit(form->Text1, 'z');
+        QVERIFY(!form->Text1->text().contains(QLatin1Char('z')));
+        runToEnd(form->Timer1);
+        QVERIFY(!form->Text1->isReadOnly());
+        form->Text1->setSelStart(0);
+        WindowTesting::typeUnit(form->Text1, 'z');
+        QVERIFY(form->Text1->text().startsWith(QLatin1Char('z')));
+    }
+
+    void progressBarFollowsTheCaption_data()
+    {
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<int>("width");
+        QTest::newRow("0") << "%0" << 0;
+        QTest::newRow("37") << "%37" << 420;
+        QTest::newRow("50 rounds to even") << "%50" << 600;
+        QTest::newRow("100") << "%100" << 1140;
+        QTest::newRow("101") << "%101" << 1140;
+    }
+    void progressBarFollowsTheCaption()
+    {
+        QFETCH(QString, caption);
+        QFETCH(int, width);
+        form->Label2->setCaption(QStringLiteral("%55"));
+        form->Label2->setCaption(caption);
+        QCOMPARE(form->Image2->widthTwips(), width);
+    }
+
+    void reversalIsCodeUnitWiseAndSelfInverse()
+    {
+        const QString text = codePoints({0x0628, 0x064E, 0x0020, 0x0627, 0x000A, 0x0031});
+        form->Text1->setText(text);
+        form->UndoText = QStringLiteral("kept");
+        QTest::mouseClick(form->UniButton1, Qt::LeftButton);
+        QCOMPARE(hex(form->Text1->text()), hex(codePoints({0x0031, 0x000A, 0x0627, 0x0020, 0x064E, 0x0628})));
+        QTest::mouseClick(form->UniButton1, Qt::LeftButton);
+        QCOMPARE(form->Text1->text(), text);
+        QCOMPARE(form->UndoText, QStringLiteral("kept"));
+    }
+};
+
+QTEST_MAIN(TestRunControl)
+#include "test_run_control.moc"
