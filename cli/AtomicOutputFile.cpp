@@ -95,6 +95,17 @@ bool AtomicOutputFile::open(const std::string &target, std::string &error)
             std::free(resolved);
         }
     }
+    // A device, pipe or socket (/dev/null, /dev/stdout) is written into: renaming a
+    // regular file over it would destroy it, and it cannot hold a half-written text anyway.
+    if (::stat(target.c_str(), &st) == 0 && !S_ISREG(st.st_mode)) {
+        m_fd = ::open(target.c_str(), O_WRONLY | O_CLOEXEC);
+        if (m_fd < 0) {
+            error = describe("cannot write", target);
+            return false;
+        }
+        m_direct = true;
+        return true;
+    }
     const std::size_t slash = m_target.rfind('/');
     const std::string base = slash == std::string::npos ? m_target : m_target.substr(slash + 1);
     const std::string pattern = folderOf(m_target) + "/." + base + ".pirtok-XXXXXX";
@@ -129,6 +140,15 @@ bool AtomicOutputFile::commit(std::string &error)
     if (m_fd < 0) {
         error = "cannot write '" + m_target + "': no temporary file";
         return false;
+    }
+    if (m_direct) {
+        const int fd = m_fd;
+        m_fd = -1;
+        if (::close(fd) != 0) {
+            error = describe("cannot write", m_target);
+            return false;
+        }
+        return true;
     }
     if (::fsync(m_fd) != 0) {
         error = describe("cannot write", m_target);

@@ -7,7 +7,8 @@ namespace pirtok::cli {
 // An output file that appears whole or not at all: the text goes to a temporary file in
 // the target's folder, which is synced and renamed over the target only on commit().
 // Until then the target is untouched; the temporary is removed on discard(), on
-// destruction and when SIGINT, SIGTERM or SIGHUP ends the program.
+// destruction and when SIGINT, SIGTERM or SIGHUP ends the program. A target that exists
+// and is not a regular file (a device, a pipe) is written into directly instead.
 class AtomicOutputFile
 {
 public:
@@ -30,6 +31,7 @@ private:
     std::string m_target;
     std::string m_temp;
     int m_fd = -1;
+    bool m_direct = false;
 };
 
 } // namespace pirtok::cli

@@ -108,6 +108,8 @@ void Utf16LeCodec::reset()
 
 std::size_t Utf16LeCodec::encode(const char16_t *units, std::size_t count, char *out)
 {
+    if (count == 0) // `out` may be null then
+        return 0;
     if constexpr (Q_BYTE_ORDER == Q_LITTLE_ENDIAN) {
         std::memcpy(out, units, 2 * count);
     } else {

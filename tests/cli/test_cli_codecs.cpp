@@ -280,8 +280,7 @@ void TestCliCodecs::utf16LeReader()
     QCOMPARE(whole.errorOffset, errorOffset);
     if (errorOffset < 0)
         QCOMPARE(whole.output, unitBytes(expected));
-    checkAllCuts([refuseLone] { return Utf16LeCodec(refuseLone); }, input,
-                 decodeStep<Utf16LeCodec>);
+    checkAllCuts([refuseLone] { return Utf16LeCodec(refuseLone); }, input, decodeStep<Utf16LeCodec>);
 }
 
 // Offsets are positions in the whole input, not in the chunk that held the fault.

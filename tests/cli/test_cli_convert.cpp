@@ -101,6 +101,7 @@ private Q_SLOTS:
     void badInputLeavesOutputUntouched();
     void outputMayBeTheInput();
     void interruptedRunLeavesNoTrace();
+    void devicesAreWrittenInto();
     void progressOnlyOnATerminal();
     void helpAndVersion();
 };
@@ -348,6 +349,30 @@ void TestCliConvert::interruptedRunLeavesNoTrace()
     QCOMPARE(process.exitStatus(), QProcess::CrashExit);
     QCOMPARE(readFile(out), QByteArray("keep me"));
     QCOMPARE(entries(dir), QStringList{QStringLiteral("out.txt")});
+}
+
+// A device is written into, never replaced by a regular file; a full one is an error.
+void TestCliConvert::devicesAreWrittenInto()
+{
+    const QByteArray text = clitexts::randomText(3, 200).toUtf8();
+    const Run toNull = runConvert({QStringLiteral("-o"), QStringLiteral("/dev/null")}, text);
+    QVERIFY2(toNull.exitCode == 0, toNull.err.constData());
+    QVERIFY(!QFileInfo(QStringLiteral("/dev/null")).isFile());
+
+    const Run toFull = runConvert({QStringLiteral("-o"), QStringLiteral("/dev/full")}, text);
+    QCOMPARE(toFull.exitCode, 1);
+    QVERIFY2(toFull.err.contains("/dev/full: byte offset 0: cannot write"), toFull.err.constData());
+
+    QProcess process;
+    process.setStandardOutputFile(QStringLiteral("/dev/full"));
+    process.start(QStringLiteral(PIRTOK_CONVERT_PATH), QStringList());
+    QVERIFY(process.waitForStarted());
+    process.write(text);
+    process.closeWriteChannel();
+    QVERIFY(process.waitForFinished());
+    QCOMPARE(process.exitCode(), 1);
+    const QByteArray err = process.readAllStandardError();
+    QVERIFY2(err.contains("standard output: byte offset 0: cannot write"), err.constData());
 }
 
 // A progress line is for a person at a terminal: never in a pipe or a log.
