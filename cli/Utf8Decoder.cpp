@@ -155,13 +155,18 @@ std::ptrdiff_t Utf8Decoder::decode(const char *data, std::size_t size, char16_t 
                 out[k++] = p[i++];
             continue;
         }
-        const unsigned char lead = p[i];
-        // Arabic script lives in two-byte sequences: decode them without the general path.
-        if (lead >= 0xC2 && lead < 0xE0 && i + 1 < size && (p[i + 1] & 0xC0) == 0x80) {
-            out[k++] = static_cast<char16_t>(((lead & 0x1Fu) << 6) | (p[i + 1] & 0x3Fu));
+        // Arabic script lives in two-byte sequences: decode a run of them in one tight loop.
+        const std::size_t runStart = i;
+        while (i + 1 < size) {
+            const unsigned lead = p[i];
+            const unsigned trail = p[i + 1] ^ 0x80u;
+            if (lead - 0xC2u > 0xDFu - 0xC2u || trail > 0x3Fu)
+                break;
+            out[k++] = static_cast<char16_t>(((lead & 0x1Fu) << 6) | trail);
             i += 2;
-            continue;
         }
+        if (i != runStart)
+            continue;
         char32_t cp = 0;
         const char *reason = "";
         const int length = sequenceAt(p + i, size - i, cp, reason);
