@@ -89,6 +89,12 @@ bool ConvertDriver::convertInput(const std::string &name)
         report(display + ": cannot open: " + errnoText());
         return false;
     }
+    if (isSameAsStandardOutput(fd)) {
+        report(display + ": is the file that standard output appends to; use -o to convert it in place");
+        if (!isStdin)
+            ::close(fd);
+        return false;
+    }
     std::optional<ProgressMeter> meter;
     if (ProgressMeter::wanted(fd)) {
         struct stat st = {};
@@ -99,6 +105,18 @@ bool ConvertDriver::convertInput(const std::string &name)
     if (!isStdin)
         ::close(fd);
     return ok;
+}
+
+// Reading a file while appending its own conversion to it would never reach its end.
+bool ConvertDriver::isSameAsStandardOutput(int fd) const
+{
+    if (!m_options.output.empty())
+        return false; // -o writes a temporary: converting a file onto itself is sound
+    struct stat in = {};
+    struct stat out = {};
+    if (::fstat(fd, &in) != 0 || ::fstat(1, &out) != 0 || !S_ISREG(in.st_mode) || !S_ISREG(out.st_mode))
+        return false;
+    return in.st_dev == out.st_dev && in.st_ino == out.st_ino && in.st_size > 0;
 }
 
 std::ptrdiff_t ConvertDriver::decode(const char *data, std::size_t size)

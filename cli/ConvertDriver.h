@@ -34,6 +34,7 @@ public:
 
 private:
     bool convertInput(const std::string &name);
+    bool isSameAsStandardOutput(int fd) const;
     bool pump(int fd, const std::string &display, ProgressMeter *meter);
     std::ptrdiff_t decode(const char *data, std::size_t size);
     bool finishDecoding();

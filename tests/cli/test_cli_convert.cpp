@@ -105,6 +105,7 @@ private Q_SLOTS:
     void badInputLeavesOutputUntouched_data();
     void badInputLeavesOutputUntouched();
     void outputMayBeTheInput();
+    void appendingToTheInputIsRefused();
     void interruptedRunLeavesNoTrace();
     void devicesAreWrittenInto();
     void progressOnlyOnATerminal();
@@ -336,6 +337,21 @@ void TestCliConvert::outputMayBeTheInput()
     QVERIFY2(run.exitCode == 0, run.err.constData());
     QCOMPARE(QString::fromUtf8(readFile(path)), convertText(text, Direction::KurdishToUnicode, {}));
     QCOMPARE(entries(dir), QStringList{QStringLiteral("book.txt")});
+}
+
+// `pirtok-convert book.txt >> book.txt` would read its own output for ever.
+void TestCliConvert::appendingToTheInputIsRefused()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("book.txt"));
+    writeFile(path, QByteArray(3 << 20, 'a'));
+    QProcess process;
+    process.setStandardOutputFile(path, QIODevice::Append);
+    process.start(QStringLiteral(PIRTOK_CONVERT_PATH), {path});
+    QVERIFY(process.waitForFinished(30000));
+    QCOMPARE(process.exitCode(), 1);
+    QVERIFY(process.readAllStandardError().contains("book.txt: is the file that standard output appends to"));
+    QCOMPARE(QFileInfo(path).size(), qint64(3 << 20));
 }
 
 void TestCliConvert::interruptedRunLeavesNoTrace()
