@@ -59,26 +59,28 @@ void ConversionRunControl::StartConversion(bool ask)
         return;
 
     if (m_form.UndoSelText.isEmpty()) {
-        if (m_form.UndoText.size() > QuestionThreshold)
-            Module1::ShowForm4(*m_form.L, &m_form);
-        else
-            m_form.L->setCaption(Yes);
-        if (m_form.L->caption() == Yes)
+        if (confirmed(m_form.UndoText))
             startRun(m_form.UndoText, RunKind::WholeText);
     } else {
         m_form.ConvertSelLength = text1.selLength();
         m_form.ConvertSelStart = text1.selStart();
         m_form.ConvertSelText = m_form.UndoSelText;
-        if (m_form.ConvertSelText.size() > QuestionThreshold)
-            Module1::ShowForm4(*m_form.L, &m_form);
-        else
-            m_form.L->setCaption(Yes);
-        if (m_form.L->caption() == Yes)
+        if (confirmed(m_form.ConvertSelText))
             startRun(m_form.ConvertSelText, RunKind::Selection);
     }
 
     if (ask)
         text1.setFocus();
+}
+
+bool ConversionRunControl::confirmed(const QString &source)
+{
+    // A long source is confirmed through the yes/no dialog; a short one needs no question.
+    if (source.size() > QuestionThreshold)
+        Module1::ShowForm4(*m_form.L, &m_form);
+    else
+        m_form.L->setCaption(Yes);
+    return m_form.L->caption() == Yes;
 }
 
 Timer *ConversionRunControl::timerFor(RunKind kind) const

@@ -27,6 +27,7 @@ public:
     QString questionTitle() const;
 
 private:
+    bool confirmed(const QString &source);
     void startRun(const QString &source, pirtok::RunKind kind);
     void tick(pirtok::RunKind kind);
     void endWholeTextRun();
