@@ -254,6 +254,20 @@ private Q_SLOTS:
         QCOMPARE(form->Text1->text(), text);
     }
 
+    void realTimersConvertASelectionBackToKurdishFont()
+    {
+        const QString unicode = codePoints({0x0686, 0x06AF, 0x0020, 0x0647, 0x200C, 0x0020, 0x06B5, 0x0627});
+        form->Text1->setText(QStringLiteral("<") + unicode + QStringLiteral(">"));
+        form->Combo3->setListIndex(1);
+        form->Text1->setSelStart(1);
+        form->Text1->setSelLength(int(unicode.size()));
+        app->conversion().StartConversion(true);
+        QTRY_COMPARE(form->Timer2->interval(), 0);
+        const QString kurdish = codePoints({0x0636, 0x0637, 0x0020, 0x0629, 0x0020, 0x0644, 0x0622});
+        QCOMPARE(hex(form->Text1->text()), hex(QStringLiteral("<") + kurdish + QStringLiteral(">")));
+        QCOMPARE(hex(form->Text1->selText()), hex(kurdish));
+    }
+
     void aStartOfTheOtherKindStopsTheRun()
     {
         form->Text1->setText(kurdishFont(400));
