@@ -5,15 +5,16 @@
 namespace ConversionTexts {
 
 // The direction list: "Kurdish to Unicode" and "Unicode to Kurdish", around the letter oe.
-inline constexpr char16_t KurdishPart[] = u"\u0643\u0648\u0631\u062F\u0649";          // Kurdish
-inline constexpr char16_t ToPartBeforeO[] = u"\u0628";                                // "to" = b + oe
-inline constexpr char16_t UnicodeBeforeO[] = u"\u064A\u0648\u0646\u064A\u0643";       // Unicode = yunik + oe + d
+inline constexpr char16_t KurdishPart[] = u"\u0643\u0648\u0631\u062F\u0649";    // Kurdish
+inline constexpr char16_t ToPartBeforeO[] = u"\u0628";                          // "to" = b + oe
+inline constexpr char16_t UnicodeBeforeO[] = u"\u064A\u0648\u0646\u064A\u0643"; // Unicode = yunik + oe + d
 inline constexpr char16_t UnicodeAfterO[] = u"\u062F";
 
 // The question before a conversion: "Do you agree that I convert the words from " + direction.
 inline constexpr char16_t QuestionStart[] = u"\u0626\u0627\u064A\u0647 ";
-inline constexpr char16_t QuestionAfterRr[] = u"\u0627\u0632\u064A\u062A \u0648\u0648\u0634\u0647\u0643\u0627\u0646 "
-                                              u"\u0648\u0647\u0631 \u0628\u06AF";
+inline constexpr char16_t QuestionAfterRr[] =
+    u"\u0627\u0632\u064A\u062A \u0648\u0648\u0634\u0647\u0643\u0627\u0646 "
+    u"\u0648\u0647\u0631 \u0628\u06AF";
 inline constexpr char16_t QuestionAfterEe[] = u"\u0631\u0645 \u0644\u0647 ";
 // Its title, "conversion": these pieces around the letters ee and rr.
 inline constexpr char16_t TitleStart[] = u"\u0648\u0629\u0631\u0643";

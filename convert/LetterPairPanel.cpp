@@ -27,7 +27,8 @@ void LetterPairPanel::TT1Change(int index)
     const QString text = box.text();
     // One character: a letter outside the basic plane keeps both of its halves, since a
     // lone half would match, and corrupt, other letters in a conversion.
-    const qsizetype keep = text.size() >= 2 && text.at(0).isHighSurrogate() && text.at(1).isLowSurrogate() ? 2 : 1;
+    const qsizetype keep =
+        text.size() >= 2 && text.at(0).isHighSurrogate() && text.at(1).isLowSurrogate() ? 2 : 1;
     if (text.size() > keep) {
         box.setText(text.left(keep)); // itself a change, which then finds one character
         return;

@@ -129,6 +129,9 @@ void Form3::createControls()
     using namespace Form3Texts;
     QWidget *w = this;
 
+    // The design table, one control a row, front to back.
+    // clang-format off
+
     UniButton1 = place<UniButton>(w, {"UniButton1", {10800, 840, 975, 285}, ReverseButton});
     UniLabel9 = place<UniLabel>(w, {"UniLabel9", {11760, 840, 2055, 255}, KeysHint});
     createPairPanel();
@@ -166,6 +169,7 @@ void Form3::createControls()
     Label2 = place<Label>(w, {"Label2", {1365, 540, 405, 195}, Progress});
     createDecorations();
     Label14 = place<Label>(w, {"Label14", {9780, 870, 810, 870}, Pairs, nullptr, {}, {}, Shown, Hand});
+    // clang-format on
     createBevels();
     restackDecorations();
 
@@ -182,7 +186,8 @@ void Form3::createControls()
     Label8->setBorder(Label::Border::Single);
     Label9->setBorder(Label::Border::Single);
     Shape9->setBorderColor(White);
-    for (Label *button : std::initializer_list<Label *>{Label6, Label10, Label11, Label12, Label14, UniLabel4, UniLabel5, UniLabel6, UniLabel7})
+    for (Label *button : std::initializer_list<Label *>{Label6, Label10, Label11, Label12, Label14, UniLabel4,
+                                                        UniLabel5, UniLabel6, UniLabel7})
         button->setAlignment(Qt::AlignCenter);
     Label14->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     Label4->setFont(QFont(QStringLiteral("Tahoma"), 14, QFont::Bold));
@@ -201,8 +206,8 @@ void Form3::createControls()
 void Form3::createPairPanel()
 {
     using namespace Form3Texts;
-    Picture2 = place<PictureBox>(this, {"Picture2", {7320, 840, 2295, 2220}, nullptr, nullptr, PanelGreen,
-                                        {}, Hidden});
+    Picture2 = place<PictureBox>(
+        this, {"Picture2", {7320, 840, 2295, 2220}, nullptr, nullptr, PanelGreen, {}, Hidden});
     UniLabel8 = place<UniLabel>(Picture2, {"UniLabel8", {90, 60, 2070, 630}, PairsTitle});
     UniLabel8->setAlignment(Qt::AlignCenter);
 
@@ -219,15 +224,16 @@ void Form3::createPairPanel()
     }
     static const std::array<const char *, 4> wordNames = {"Label23", "Label24", "Label25", "Label26"};
     for (int row = 0; row < 4; ++row) {
-        Label23To26[row] = place<Label>(Picture2, {wordNames[row], {840, rowTops[row] - 30, 570, 330}, PairWordTo});
+        Label23To26[row] =
+            place<Label>(Picture2, {wordNames[row], {840, rowTops[row] - 30, 570, 330}, PairWordTo});
         Label23To26[row]->setAlignment(Qt::AlignCenter);
     }
     static const std::array<const char *, 8> frameNames = {"Label15", "Label16", "Label17", "Label18",
                                                            "Label19", "Label20", "Label21", "Label22"};
     for (int i = 0; i < 8; ++i) {
         const int left = i % 2 == 0 ? 1440 : 120;
-        Label15To22[i] = place<Label>(Picture2, {frameNames[i], {left, rowTops[i / 2] - 30, 690, 330}, nullptr,
-                                                 nullptr, FrameCyan});
+        Label15To22[i] = place<Label>(
+            Picture2, {frameNames[i], {left, rowTops[i / 2] - 30, 690, 330}, nullptr, nullptr, FrameCyan});
     }
 }
 
@@ -245,8 +251,14 @@ void Form3::createDecorations()
         Line1To5[i]->lower();
     }
 
-    Label3 = place<Label>(this, {"Label3", {10440, 30, 315, 390}, Form3Texts::Settings, Form3Texts::SettingsTip,
-                                 {}, SymbolGreen, Shown, Hand});
+    Label3 = place<Label>(this, {"Label3",
+                                 {10440, 30, 315, 390},
+                                 Form3Texts::Settings,
+                                 Form3Texts::SettingsTip,
+                                 {},
+                                 SymbolGreen,
+                                 Shown,
+                                 Hand});
 
     // The raised green border around the window, one pixel per step from the outside in.
     const int T = 375;
@@ -255,7 +267,8 @@ void Form3::createDecorations()
     static const std::array<const char *, 5> frameNames = {"Shape0", "Shape1", "Shape2", "Shape3", "Shape4"};
     for (int i = 0; i < 5; ++i) {
         const int inset = 15 * i;
-        const QRect twips = i == 0 ? QRect(0, 0, W, H) : QRect(inset, T + inset, W - 2 * inset, H - 2 * inset - T);
+        const QRect twips =
+            i == 0 ? QRect(0, 0, W, H) : QRect(inset, T + inset, W - 2 * inset, H - 2 * inset - T);
         Shape0To4[i] = place<Shape>(this, {frameNames[i], twips});
         Shape0To4[i]->setBorderColor(ridge[i]);
     }

@@ -19,7 +19,8 @@ inline constexpr char16_t BlackColour[] = u" \u0631\u0647\u0646\u06AF\u0649 \u06
 inline constexpr char16_t FontCaption[] = u"\u0641\u06C6\u0646\u062A";
 inline constexpr char16_t SizeCaption[] = u"\u0642\u0647\u0628\u0627\u0631\u0647";
 inline constexpr char16_t DirectionCaption[] = u"\u0648\u0647\u0631\u06AF\u06CE\u0631\u0627\u0646";
-inline constexpr char16_t ArabicTyping[] = u"\u0646\u0648\u0648\u0633\u064A\u0646\u0649 \u0639\u0631\u0628\u064A";
+inline constexpr char16_t ArabicTyping[] =
+    u"\u0646\u0648\u0648\u0633\u064A\u0646\u0649 \u0639\u0631\u0628\u064A";
 inline constexpr char16_t Title[] = u"\u0646\u0648\u0633\u064A\u0646\u0649 \u0643\u0648\u0631\u062F\u0649 "
                                     u"\u0628\u06C6 \u064A\u0648\u0646\u064A\u0643\u06C6\u062F "
                                     u"\u064A\u0627\u062E\u0648\u062F \u0646\u0648\u0633\u064A\u0646\u0649 "

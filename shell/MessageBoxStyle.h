@@ -5,9 +5,20 @@
 // The system message box's style word and result codes, and their Qt counterparts.
 namespace MessageBoxCodes {
 
-enum Result { NotShown = 0, Ok = 1, Cancel = 2, Abort = 3, Retry = 4, Ignore = 5, Yes = 6, No = 7 };
+enum Result
+{
+    NotShown = 0,
+    Ok = 1,
+    Cancel = 2,
+    Abort = 3,
+    Retry = 4,
+    Ignore = 5,
+    Yes = 6,
+    No = 7
+};
 
-enum Style : int {
+enum Style : int
+{
     ButtonsMask = 0x000F,
     IconMask = 0x0070,
     UserIcon = 0x0080,

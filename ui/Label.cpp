@@ -23,7 +23,10 @@ void Label::setBackColor(const QColor &color)
     setAutoFillBackground(true);
 }
 
-QColor Label::backColor() const { return palette().color(QPalette::Window); }
+QColor Label::backColor() const
+{
+    return palette().color(QPalette::Window);
+}
 
 void Label::setForeColor(const QColor &color)
 {
@@ -32,7 +35,10 @@ void Label::setForeColor(const QColor &color)
     setPalette(p);
 }
 
-QColor Label::foreColor() const { return palette().color(QPalette::WindowText); }
+QColor Label::foreColor() const
+{
+    return palette().color(QPalette::WindowText);
+}
 
 void Label::setBorder(Border border)
 {

@@ -10,7 +10,12 @@ class Label : public QLabel, public TwipsGeometry
     Q_OBJECT
 
 public:
-    enum class Border { None, Single, Sunken };
+    enum class Border
+    {
+        None,
+        Single,
+        Sunken
+    };
 
     explicit Label(QWidget *parent = nullptr);
 

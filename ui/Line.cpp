@@ -30,6 +30,7 @@ void Line::paintEvent(QPaintEvent *)
     QPainter painter(this);
     painter.setPen(m_color);
     const QPoint origin = geometry().topLeft();
-    painter.drawLine(QPoint(TwipsGeometry::toPixels(m_twips.x1()), TwipsGeometry::toPixels(m_twips.y1())) - origin,
-                     QPoint(TwipsGeometry::toPixels(m_twips.x2()), TwipsGeometry::toPixels(m_twips.y2())) - origin);
+    painter.drawLine(
+        QPoint(TwipsGeometry::toPixels(m_twips.x1()), TwipsGeometry::toPixels(m_twips.y1())) - origin,
+        QPoint(TwipsGeometry::toPixels(m_twips.x2()), TwipsGeometry::toPixels(m_twips.y2())) - origin);
 }

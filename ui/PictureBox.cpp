@@ -12,4 +12,7 @@ void PictureBox::setBackColor(const QColor &color)
     setPalette(p);
 }
 
-QColor PictureBox::backColor() const { return palette().color(QPalette::Window); }
+QColor PictureBox::backColor() const
+{
+    return palette().color(QPalette::Window);
+}

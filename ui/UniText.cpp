@@ -127,8 +127,14 @@ void UniText::setForeColor(const QColor &color)
     setPalette(p);
 }
 
-QColor UniText::backColor() const { return palette().color(QPalette::Base); }
-QColor UniText::foreColor() const { return palette().color(QPalette::Text); }
+QColor UniText::backColor() const
+{
+    return palette().color(QPalette::Base);
+}
+QColor UniText::foreColor() const
+{
+    return palette().color(QPalette::Text);
+}
 
 void UniText::setAlignment(int alignment)
 {

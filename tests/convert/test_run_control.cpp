@@ -88,11 +88,11 @@ private Q_SLOTS:
     {
         QCOMPARE(form->Combo3->listCount(), 2);
         QCOMPARE(hex(form->Combo3->itemText(0)),
-                 hex(codePoints({0x0643, 0x0648, 0x0631, 0x062F, 0x0649, 0x0020, 0x0628, 0x06C6, 0x0020, 0x064A,
-                                 0x0648, 0x0646, 0x064A, 0x0643, 0x06C6, 0x062F})));
+                 hex(codePoints({0x0643, 0x0648, 0x0631, 0x062F, 0x0649, 0x0020, 0x0628, 0x06C6, 0x0020,
+                                 0x064A, 0x0648, 0x0646, 0x064A, 0x0643, 0x06C6, 0x062F})));
         QCOMPARE(hex(form->Combo3->itemText(1)),
-                 hex(codePoints({0x064A, 0x0648, 0x0646, 0x064A, 0x0643, 0x06C6, 0x062F, 0x0020, 0x0628, 0x06C6,
-                                 0x0020, 0x0643, 0x0648, 0x0631, 0x062F, 0x0649})));
+                 hex(codePoints({0x064A, 0x0648, 0x0646, 0x064A, 0x0643, 0x06C6, 0x062F, 0x0020, 0x0628,
+                                 0x06C6, 0x0020, 0x0643, 0x0648, 0x0631, 0x062F, 0x0649})));
     }
 
     void asksWithTheDirectionNamed()
@@ -102,11 +102,12 @@ private Q_SLOTS:
         QTest::mouseClick(form->UniLabel5, Qt::LeftButton);
         QCOMPARE(messages.size(), 1);
         QCOMPARE(messages[0].buttons, 4);
-        QCOMPARE(hex(messages[0].title), hex(codePoints({0x0648, 0x0629, 0x0631, 0x0643, 0x06CE, 0x0695, 0x0627, 0x0646})));
-        const QString start = codePoints({0x0626, 0x0627, 0x064A, 0x0647, 0x0020, 0x0695, 0x0627, 0x0632, 0x064A,
-                                          0x062A, 0x0020, 0x0648, 0x0648, 0x0634, 0x0647, 0x0643, 0x0627, 0x0646,
-                                          0x0020, 0x0648, 0x0647, 0x0631, 0x0020, 0x0628, 0x06AF, 0x06CE, 0x0631,
-                                          0x0645, 0x0020, 0x0644, 0x0647, 0x0020});
+        QCOMPARE(hex(messages[0].title),
+                 hex(codePoints({0x0648, 0x0629, 0x0631, 0x0643, 0x06CE, 0x0695, 0x0627, 0x0646})));
+        const QString start = codePoints({0x0626, 0x0627, 0x064A, 0x0647, 0x0020, 0x0695, 0x0627, 0x0632,
+                                          0x064A, 0x062A, 0x0020, 0x0648, 0x0648, 0x0634, 0x0647, 0x0643,
+                                          0x0627, 0x0646, 0x0020, 0x0648, 0x0647, 0x0631, 0x0020, 0x0628,
+                                          0x06AF, 0x06CE, 0x0631, 0x0645, 0x0020, 0x0644, 0x0647, 0x0020});
         QCOMPARE(hex(messages[0].prompt), hex(start + form->Combo3->itemText(0)));
         // No: nothing runs, but the snapshot was taken.
         QCOMPARE(form->Timer1->interval(), 0);
@@ -151,8 +152,9 @@ private Q_SLOTS:
         QCOMPARE(messages.size(), confirmed ? 1 : 0);
         if (confirmed) {
             QCOMPARE(messages[0].buttons, 0);
-            QCOMPARE(hex(messages[0].title), hex(codePoints({0x0020, 0x062A, 0x0647, 0x0648, 0x0627, 0x0648, 0x0020,
-                                                             0x0628, 0x0648, 0x0648, 0x0646, 0x0020})));
+            QCOMPARE(hex(messages[0].title),
+                     hex(codePoints({0x0020, 0x062A, 0x0647, 0x0648, 0x0627, 0x0648, 0x0020, 0x0628, 0x0648,
+                                     0x0648, 0x0646, 0x0020})));
             QCOMPARE(messages[0].prompt.size(), 29);
             QVERIFY(messages[0].prompt.endsWith(QLatin1Char(' ')));
         }
@@ -238,7 +240,8 @@ private Q_SLOTS:
         app->conversion().StartConversion(false);
         form->Text1->setSelStart(8); // the user moved the caret during the run
         runToEnd(form->Timer2);
-        QCOMPARE(form->Text1->text(), QStringLiteral("0123456723" "89"));
+        QCOMPARE(form->Text1->text(), QStringLiteral("0123456723"
+                                                     "89"));
         QCOMPARE(form->Text1->selStart(), 8);
         QCOMPARE(form->Text1->selLength(), 2);
     }
@@ -281,8 +284,8 @@ private Q_SLOTS:
         Q_EMIT form->Timer1->tick(); // a late tick of the stopped run does nothing
         QCOMPARE(form->Conversion.ConvertPos(), qsizetype(1));
         runToEnd(form->Timer2);
-        QCOMPARE(hex(form->Text1->text()), hex(toUnicode(kurdishFont(3), pirtok::RunKind::Selection) +
-                                                kurdishFont(400).mid(3)));
+        QCOMPARE(hex(form->Text1->text()),
+                 hex(toUnicode(kurdishFont(3), pirtok::RunKind::Selection) + kurdishFont(400).mid(3)));
     }
 
     void typingDuringARunIsRefused()

@@ -65,7 +65,8 @@ private Q_SLOTS:
         }
         QTest::newRow("quote gives teh marbuta") << "Text1" << false << codePoints({0x2019}) << tehMarbuta;
         QTest::newRow("} gives waw hamza") << "Text1" << false << QStringLiteral("}") << codePoints({0x0624});
-        QTest::newRow("waw hamza gives oe") << "Text1" << false << codePoints({0x0624}) << codePoints({0x06C6});
+        QTest::newRow("waw hamza gives oe")
+            << "Text1" << false << codePoints({0x0624}) << codePoints({0x06C6});
         QTest::newRow("{ kurdish") << "Text1" << false << QStringLiteral("{") << codePoints({0x0695});
         QTest::newRow("{ arabic") << "Text1" << true << QStringLiteral("{") << QStringLiteral("{");
         QTest::newRow("shared letters unchanged")

@@ -29,15 +29,24 @@ private Q_SLOTS:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("parent");
         QTest::addColumn<QRect>("twips");
-        QTest::newRow("Text1") << "Text1" << "Form3" << QRect(720, 2040, 8655, 3645);
-        QTest::newRow("Label6") << "Label6" << "Form3" << QRect(1905, 510, 1200, 240);
-        QTest::newRow("UniLabel5") << "UniLabel5" << "Form3" << QRect(13020, 510, 690, 240);
-        QTest::newRow("Picture2") << "Picture2" << "Form3" << QRect(7320, 840, 2295, 2220);
-        QTest::newRow("TT1(0) right") << "TT1(0)" << "Picture2" << QRect(1470, 750, 615, 285);
-        QTest::newRow("TT1(7) left") << "TT1(7)" << "Picture2" << QRect(150, 1830, 615, 285);
-        QTest::newRow("UniLabel8") << "UniLabel8" << "Picture2" << QRect(90, 60, 2070, 630);
-        QTest::newRow("Image2 in its frame") << "Image2" << "Picture1" << QRect(0, 0, 1140, 240);
-        QTest::newRow("Shape5 plate") << "Shape5" << "Form3" << QRect(1860, 480, 1290, 300);
+        QTest::newRow("Text1") << "Text1"
+                               << "Form3" << QRect(720, 2040, 8655, 3645);
+        QTest::newRow("Label6") << "Label6"
+                                << "Form3" << QRect(1905, 510, 1200, 240);
+        QTest::newRow("UniLabel5") << "UniLabel5"
+                                   << "Form3" << QRect(13020, 510, 690, 240);
+        QTest::newRow("Picture2") << "Picture2"
+                                  << "Form3" << QRect(7320, 840, 2295, 2220);
+        QTest::newRow("TT1(0) right") << "TT1(0)"
+                                      << "Picture2" << QRect(1470, 750, 615, 285);
+        QTest::newRow("TT1(7) left") << "TT1(7)"
+                                     << "Picture2" << QRect(150, 1830, 615, 285);
+        QTest::newRow("UniLabel8") << "UniLabel8"
+                                   << "Picture2" << QRect(90, 60, 2070, 630);
+        QTest::newRow("Image2 in its frame") << "Image2"
+                                             << "Picture1" << QRect(0, 0, 1140, 240);
+        QTest::newRow("Shape5 plate") << "Shape5"
+                                      << "Form3" << QRect(1860, 480, 1290, 300);
     }
     void controlsSitWhereDesigned()
     {
@@ -56,16 +65,20 @@ private Q_SLOTS:
     {
         QCOMPARE(hex(form->UniButton1->caption()),
                  hex(codePoints({0x0642, 0x06D5, 0x06B5, 0x067E, 0x06A9, 0x0631, 0x062F, 0x0646})));
-        QCOMPARE(hex(form->Label6->caption()), hex(codePoints({0x0646, 0x0648, 0x0648, 0x0633, 0x064A, 0x0646,
-                                                               0x0649, 0x0020, 0x0639, 0x0631, 0x0628, 0x064A})));
-        QCOMPARE(hex(form->UniLabel5->caption()), hex(codePoints({0x0626, 0x0647, 0x0646, 0x062C, 0x0627, 0x0645})));
-        QCOMPARE(hex(form->Text1->text()), hex(codePoints({0x0634, 0x0648, 0x06CE, 0x0646, 0x0649, 0x0020, 0x0646,
-                                                           0x0648, 0x0648, 0x0633, 0x064A, 0x0646, 0x0020})));
+        QCOMPARE(hex(form->Label6->caption()),
+                 hex(codePoints({0x0646, 0x0648, 0x0648, 0x0633, 0x064A, 0x0646, 0x0649, 0x0020, 0x0639,
+                                 0x0631, 0x0628, 0x064A})));
+        QCOMPARE(hex(form->UniLabel5->caption()),
+                 hex(codePoints({0x0626, 0x0647, 0x0646, 0x062C, 0x0627, 0x0645})));
+        QCOMPARE(hex(form->Text1->text()),
+                 hex(codePoints({0x0634, 0x0648, 0x06CE, 0x0646, 0x0649, 0x0020, 0x0646, 0x0648, 0x0648,
+                                 0x0633, 0x064A, 0x0646, 0x0020})));
         QCOMPARE(hex(form->Label23To26[0]->caption()), hex(codePoints({0x0628, 0x0640, 0x0647})));
-        QCOMPARE(hex(form->UniLabel4->toolTip()), hex(codePoints({0x062F, 0x0627, 0x06AF, 0x0631, 0x0647, ' ',
-                                                                   'F', '2', ' '})));
+        QCOMPARE(hex(form->UniLabel4->toolTip()),
+                 hex(codePoints({0x062F, 0x0627, 0x06AF, 0x0631, 0x0647, ' ', 'F', '2', ' '})));
         QCOMPARE(hex(form->UniLabel9->caption()),
-                 hex(QStringLiteral("F2=Undo     F1=") + codePoints({0x0626, 0x06D5, 0x0646, 0x062C, 0x0627, 0x0645})));
+                 hex(QStringLiteral("F2=Undo     F1=") +
+                     codePoints({0x0626, 0x06D5, 0x0646, 0x062C, 0x0627, 0x0645})));
         QCOMPARE(form->UniLabel8->caption().count(QLatin1Char('\n')), 1);
         QCOMPARE(form->Label2->caption(), QStringLiteral("%100"));
     }
@@ -73,8 +86,8 @@ private Q_SLOTS:
     void hiddenControlsAreHidden()
     {
         form->show();
-        for (QWidget *hidden : std::initializer_list<QWidget *>{form->Check1, form->Check2, form->Check3, form->L,
-                                                                form->Picture2})
+        for (QWidget *hidden : std::initializer_list<QWidget *>{form->Check1, form->Check2, form->Check3,
+                                                                form->L, form->Picture2})
             QVERIFY2(!hidden->isVisible(), qPrintable(hidden->objectName()));
         QVERIFY(form->Text1->isVisible());
         QVERIFY(form->Label14->isVisible());

@@ -46,23 +46,27 @@ private Q_SLOTS:
         QTest::addColumn<int>("icon");
         QTest::addColumn<bool>("help");
         using L = QList<SB>;
-        QTest::newRow("0 ok") << 0 << L{SB::Ok} << int(SB::Ok) << int(SB::Ok) << int(QMessageBox::NoIcon) << false;
+        QTest::newRow("0 ok") << 0 << L{SB::Ok} << int(SB::Ok) << int(SB::Ok) << int(QMessageBox::NoIcon)
+                              << false;
         QTest::newRow("1 ok cancel") << 1 << L{SB::Ok, SB::Cancel} << int(SB::Ok) << int(SB::Cancel)
                                      << int(QMessageBox::NoIcon) << false;
         QTest::newRow("2 abort retry ignore, 3rd default, stop")
-            << (2 | 0x200 | 0x10) << L{SB::Abort, SB::Retry, SB::Ignore} << int(SB::Ignore) << int(SB::NoButton)
-            << int(QMessageBox::Critical) << false;
-        QTest::newRow("3 yes no cancel, question") << (3 | 0x20) << L{SB::Yes, SB::No, SB::Cancel} << int(SB::Yes)
-                                                   << int(SB::Cancel) << int(QMessageBox::Question) << false;
+            << (2 | 0x200 | 0x10) << L{SB::Abort, SB::Retry, SB::Ignore} << int(SB::Ignore)
+            << int(SB::NoButton) << int(QMessageBox::Critical) << false;
+        QTest::newRow("3 yes no cancel, question")
+            << (3 | 0x20) << L{SB::Yes, SB::No, SB::Cancel} << int(SB::Yes) << int(SB::Cancel)
+            << int(QMessageBox::Question) << false;
         QTest::newRow("4 yes no, 2nd default, exclamation")
             << (4 | 0x100 | 0x30) << L{SB::Yes, SB::No} << int(SB::No) << int(SB::NoButton)
             << int(QMessageBox::Warning) << false;
-        QTest::newRow("5 retry cancel, information") << (5 | 0x40) << L{SB::Retry, SB::Cancel} << int(SB::Retry)
-                                                     << int(SB::Cancel) << int(QMessageBox::Information) << false;
+        QTest::newRow("5 retry cancel, information")
+            << (5 | 0x40) << L{SB::Retry, SB::Cancel} << int(SB::Retry) << int(SB::Cancel)
+            << int(QMessageBox::Information) << false;
         QTest::newRow("ok and help") << 0x4000 << L{SB::Ok} << int(SB::Ok) << int(SB::Ok)
                                      << int(QMessageBox::NoIcon) << true;
-        QTest::newRow("default past the last button") << (4 | 0x200) << L{SB::Yes, SB::No} << int(SB::Yes)
-                                                      << int(SB::NoButton) << int(QMessageBox::NoIcon) << false;
+        QTest::newRow("default past the last button")
+            << (4 | 0x200) << L{SB::Yes, SB::No} << int(SB::Yes) << int(SB::NoButton)
+            << int(QMessageBox::NoIcon) << false;
     }
     void decodesTheStyleWord()
     {
@@ -116,7 +120,8 @@ private Q_SLOTS:
         QCOMPARE(seen.title, QStringLiteral("  "));
 
         // A named icon replaces the icon bits by the own-icon flag and keeps the rest.
-        Module1::UnicodeMsgBox(QStringLiteral("x"), 0x4000 | 0x100 | 0x30 | 4, QString(), QStringLiteral("icon"));
+        Module1::UnicodeMsgBox(QStringLiteral("x"), 0x4000 | 0x100 | 0x30 | 4, QString(),
+                               QStringLiteral("icon"));
         QCOMPARE(seen.buttons, 0x4000 | 0x100 | 0x80 | 4);
         QCOMPARE(seen.iconName.value_or(QString()), QStringLiteral("icon"));
     }
