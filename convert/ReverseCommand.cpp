@@ -5,6 +5,10 @@
 
 ReverseCommand::ReverseCommand(Form3 &form) : QObject(&form)
 {
-    connect(form.UniButton1, &UniButton::click, this,
-            [&form] { form.Text1->setText(pirtok::reversedText(form.Text1->text())); });
+    connect(form.UniButton1, &UniButton::click, this, [&form] {
+        // While a conversion run holds the text, a reversal would be overwritten by its result.
+        if (form.Text1->isReadOnly())
+            return;
+        form.Text1->setText(pirtok::reversedText(form.Text1->text()));
+    });
 }

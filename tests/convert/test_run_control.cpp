@@ -294,7 +294,10 @@ private Q_SLOTS:
         app->conversion().StartConversion(false);
         WindowTesting::typeUnit(form->Text1, 'z');
         QVERIFY(!form->Text1->text().contains(QLatin1Char('z')));
+        QTest::mouseClick(form->UniButton1, Qt::LeftButton); // nor a reversal
+        QCOMPARE(form->Text1->text(), kurdishFont(400));
         runToEnd(form->Timer1);
+        QCOMPARE(hex(form->Text1->text()), hex(toUnicode(kurdishFont(400))));
         QVERIFY(!form->Text1->isReadOnly());
         form->Text1->setSelStart(0);
         WindowTesting::typeUnit(form->Text1, 'z');
