@@ -155,15 +155,17 @@ std::ptrdiff_t Utf8Decoder::decode(const char *data, std::size_t size, char16_t 
                 out[k++] = p[i++];
             continue;
         }
-        // Arabic script lives in two-byte sequences: decode a run of them in one tight loop.
+        // Arabic script is two-byte sequences between ASCII spaces and punctuation: take
+        // both kinds without a branch per character, until anything else comes.
         const std::size_t runStart = i;
         while (i + 1 < size) {
             const unsigned lead = p[i];
             const unsigned trail = p[i + 1] ^ 0x80u;
-            if (lead - 0xC2u > 0xDFu - 0xC2u || trail > 0x3Fu)
+            const bool ascii = lead < 0x80u;
+            if (!ascii & (lead - 0xC2u > 0xDFu - 0xC2u || trail > 0x3Fu))
                 break;
-            out[k++] = static_cast<char16_t>(((lead & 0x1Fu) << 6) | trail);
-            i += 2;
+            out[k++] = static_cast<char16_t>(ascii ? lead : (((lead & 0x1Fu) << 6) | trail));
+            i += ascii ? 1 : 2;
         }
         if (i != runStart)
             continue;

@@ -45,6 +45,18 @@ std::ptrdiff_t Utf8Encoder::encode(const char16_t *units, std::size_t count, cha
         i = 1;
     }
     while (i < count) {
+        // Arabic script between ASCII spaces and punctuation: both kinds without a branch
+        // per unit. Two bytes are stored either way; the room for three per unit allows it.
+        while (i < count && units[i] < 0x800) {
+            const unsigned u = units[i];
+            const unsigned ascii = 0u - unsigned(u < 0x80); // all ones for ASCII
+            out[k] = static_cast<char>((u & ascii) | ((0xC0u | (u >> 6)) & ~ascii));
+            out[k + 1] = static_cast<char>(0x80u | (u & 0x3Fu));
+            k += 2 - (ascii & 1u);
+            ++i;
+        }
+        if (i == count)
+            break;
         const char16_t u = units[i];
         if (u < 0x80) {
             out[k++] = static_cast<char>(u);
