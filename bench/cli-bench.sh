@@ -59,18 +59,16 @@ repeat_seed() {
 
 now() { date +%s.%N; }
 
-# Best of $runs wall-clock seconds for the command given as a string.
-best_time() {
-    local best="" start end t i
-    for ((i = 0; i < runs; i++)); do
-        start=$(now)
-        bash -c "$1"
-        end=$(now)
-        t=$(echo "$end - $start" | bc -l)
-        if [ -z "$best" ] || [ "$(echo "$t < $best" | bc -l)" = 1 ]; then best=$t; fi
-    done
-    printf '%.3f' "$best"
+# Wall-clock seconds of the command given as a string.
+time_once() {
+    local start end
+    start=$(now)
+    bash -c "$1"
+    end=$(now)
+    echo "$end - $start" | bc -l
 }
+
+min() { if [ -z "$1" ] || [ "$(echo "$2 < $1" | bc -l)" = 1 ]; then echo "$2"; else echo "$1"; fi; }
 
 # Peak resident set in kB of the command given as a string, run under GNU time.
 peak_kb() {
@@ -83,8 +81,14 @@ repeat_seed 200 > "$in200" # whole seeds, so no character is cut
 cat "$in200" > /dev/null # into the page cache for both contenders
 
 echo "input: $(stat -c %s "$in200") bytes of UTF-8 Kurdish-font text; best of $runs runs"
-t_iconv=$(best_time "iconv -f UTF-8 -t UTF-16LE '$in200' > '$work/out-iconv.txt'")
-t_pirtok=$(best_time "'$bin' --to-unicode '$in200' -o '$work/out-pirtok.txt'")
+# Side by side: the two commands take turns, so a change in the machine's load hits both;
+# the best run of each counts.
+t_iconv=""
+t_pirtok=""
+for ((i = 0; i < runs; i++)); do
+    t_iconv=$(min "$t_iconv" "$(time_once "iconv -f UTF-8 -t UTF-16LE '$in200' > '$work/out-iconv.txt'")")
+    t_pirtok=$(min "$t_pirtok" "$(time_once "'$bin' --to-unicode '$in200' -o '$work/out-pirtok.txt'")")
+done
 ratio=$(echo "$t_pirtok / $t_iconv" | bc -l)
 printf 'iconv -f UTF-8 -t UTF-16LE      %8.3f s\n' "$t_iconv"
 printf 'pirtok-convert --to-unicode     %8.3f s\n' "$t_pirtok"
