@@ -232,11 +232,12 @@ std::string ArgumentParser::helpText()
            "                          first matching row wins. Example: --pair " +
            examplePair +
            "\n"
-           "      --selection         end each text as a conversion of a selection does: a final\n"
-           "                          " +
+           "      --selection         end each text as a conversion of a selection does: when\n"
+           "                          converting to Unicode, a final " +
            finalYa + " (U+064A) becomes " + finalAlefMaksura +
-           " (U+0649). Without it, each text ends as a\n"
-           "                          conversion of the whole text, which keeps a final U+064A.\n"
+           " (U+0649)\n"
+           "                          as before a space. Without it, each text ends as a\n"
+           "                          conversion of the whole text does, which keeps it.\n"
            "\n"
            "Encodings (invalid input is refused with its byte offset, never replaced; a\n"
            "byte-order mark is kept as the character it is):\n"
