@@ -3,12 +3,14 @@
 #include "ProgressMeter.h"
 #include "StreamConverter.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
 #include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 namespace pirtok::cli {
 
@@ -61,6 +63,11 @@ int ConvertDriver::run()
         inputs.push_back("-");
     for (const std::string &input : inputs) {
         if (!convertInput(input)) {
+            // Like any filter, standard output gets all that was converted before the
+            // fault, whatever the buffer held; an output file is left as it was.
+            std::string ignored;
+            if (m_options.output.empty())
+                flushOutput(ignored);
             m_file.discard();
             return 1;
         }

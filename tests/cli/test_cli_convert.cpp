@@ -102,6 +102,7 @@ private Q_SLOTS:
     void encodingsPassThrough();
     void refusals_data();
     void refusals();
+    void standardOutputKeepsTheFilesBeforeAFault();
     void badInputLeavesOutputUntouched_data();
     void badInputLeavesOutputUntouched();
     void outputMayBeTheInput();
@@ -295,6 +296,19 @@ void TestCliConvert::refusals()
     const QString err = QString::fromUtf8(run.err);
     for (const QString &fragment : fragments)
         QVERIFY2(err.contains(fragment), qPrintable(err));
+}
+
+void TestCliConvert::standardOutputKeepsTheFilesBeforeAFault()
+{
+    QTemporaryDir dir;
+    const QString good = clitexts::randomText(8, 300);
+    writeFile(dir.filePath(QStringLiteral("good.txt")), good.toUtf8());
+    writeFile(dir.filePath(QStringLiteral("bad.txt")), QByteArray("\xD8\xA9\xFF"));
+    const Run run =
+        runConvert({dir.filePath(QStringLiteral("good.txt")), dir.filePath(QStringLiteral("bad.txt"))});
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY2(run.err.contains("bad.txt: byte offset 2:"), run.err.constData());
+    QCOMPARE(QString::fromUtf8(run.out), convertText(good, Direction::KurdishToUnicode, {}));
 }
 
 void TestCliConvert::badInputLeavesOutputUntouched_data()
