@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CodeUnits.h"
 #include "LetterPairs.h"
 
 #include <QRandomGenerator>
@@ -10,13 +11,7 @@
 
 namespace clitexts {
 
-inline QString units(std::initializer_list<char16_t> codes)
-{
-    QString text;
-    for (char16_t c : codes)
-        text.append(QChar(c));
-    return text;
-}
+using codeunits::units;
 
 // Random text over both alphabets, with the separators, marks, line breaks and surrogate
 // pairs that the rules and the codecs care about, and the multi-unit sequences that the

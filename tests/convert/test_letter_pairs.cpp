@@ -7,8 +7,8 @@
 #include <QClipboard>
 #include <QTest>
 
-using WindowTesting::codePoints;
-using WindowTesting::hex;
+using codeunits::codes;
+using codeunits::units;
 
 class TestLetterPairs : public QObject
 {
@@ -44,11 +44,11 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("written");
         QTest::addColumn<QString>("kept");
-        QTest::newRow("word") << codePoints({0x0631, 0x0650, 0x0632}) << codePoints({0x0631});
-        QTest::newRow("one letter") << codePoints({0x06B5}) << codePoints({0x06B5});
+        QTest::newRow("word") << units({0x0631, 0x0650, 0x0632}) << units({0x0631});
+        QTest::newRow("one letter") << units({0x06B5}) << units({0x06B5});
         QTest::newRow("empty") << QString() << QString();
         QTest::newRow("letter beyond the basic plane keeps both halves")
-            << codePoints({0xD83D, 0xDE00, 0x0627}) << codePoints({0xD83D, 0xDE00});
+            << units({0xD83D, 0xDE00, 0x0627}) << units({0xD83D, 0xDE00});
     }
     void aBoxKeepsOneCharacter()
     {
@@ -56,7 +56,7 @@ private Q_SLOTS:
         QFETCH(QString, kept);
         UniText *box = form->TT1[3];
         box->setText(written);
-        QCOMPARE(hex(box->text()), hex(kept));
+        QCOMPARE(codes(box->text()), codes(kept));
         QCOMPARE(box->selStart(), 0);
         QCOMPARE(box->selLength(), int(kept.size()));
     }
@@ -66,11 +66,11 @@ private Q_SLOTS:
         UniText *box = form->TT1[0];
         WindowTesting::typeUnit(box, 0x0629); // Kurdish keyboard: ae
         WindowTesting::typeUnit(box, 0x0636); // tcheh replaces it
-        QCOMPARE(hex(box->text()), hex(codePoints({0x0686})));
+        QCOMPARE(codes(box->text()), codes(units({0x0686})));
         QCOMPARE(box->selLength(), 1);
-        QApplication::clipboard()->setText(codePoints({0x0636, 0x0637}));
+        QApplication::clipboard()->setText(units({0x0636, 0x0637}));
         box->paste();
-        QCOMPARE(hex(box->text()), hex(codePoints({0x0636})));
+        QCOMPARE(codes(box->text()), codes(units({0x0636})));
     }
 
     void pairsActWhileThePanelIsHidden()

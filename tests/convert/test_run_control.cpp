@@ -7,15 +7,15 @@
 
 #include <QTest>
 
-using WindowTesting::codePoints;
-using WindowTesting::hex;
+using codeunits::codes;
+using codeunits::units;
 
 namespace {
 
 // A Kurdish-font text of `length` code units: letters the rules change, and separators.
 QString kurdishFont(int length)
 {
-    const QString pattern = codePoints({0x0629, 0x0020, 0x0636, 0x064A, 0x002E, 0x0644, 0x064E, 0x0627});
+    const QString pattern = units({0x0629, 0x0020, 0x0636, 0x064A, 0x002E, 0x0644, 0x064E, 0x0627});
     QString text;
     while (text.size() < length)
         text += pattern;
@@ -26,7 +26,7 @@ QString kurdishFont(int length)
 // Letters that each take one conversion step.
 QString singleSteps(int length)
 {
-    const QString pattern = codePoints({0x0629, 0x0636, 0x0637, 0x062B, 0x0020});
+    const QString pattern = units({0x0629, 0x0636, 0x0637, 0x062B, 0x0020});
     QString text;
     while (text.size() < length)
         text += pattern;
@@ -87,12 +87,12 @@ private Q_SLOTS:
     void directionListHoldsItsCodePoints()
     {
         QCOMPARE(form->Combo3->listCount(), 2);
-        QCOMPARE(hex(form->Combo3->itemText(0)),
-                 hex(codePoints({0x0643, 0x0648, 0x0631, 0x062F, 0x0649, 0x0020, 0x0628, 0x06C6, 0x0020,
-                                 0x064A, 0x0648, 0x0646, 0x064A, 0x0643, 0x06C6, 0x062F})));
-        QCOMPARE(hex(form->Combo3->itemText(1)),
-                 hex(codePoints({0x064A, 0x0648, 0x0646, 0x064A, 0x0643, 0x06C6, 0x062F, 0x0020, 0x0628,
-                                 0x06C6, 0x0020, 0x0643, 0x0648, 0x0631, 0x062F, 0x0649})));
+        QCOMPARE(codes(form->Combo3->itemText(0)),
+                 codes(units({0x0643, 0x0648, 0x0631, 0x062F, 0x0649, 0x0020, 0x0628, 0x06C6, 0x0020, 0x064A,
+                              0x0648, 0x0646, 0x064A, 0x0643, 0x06C6, 0x062F})));
+        QCOMPARE(codes(form->Combo3->itemText(1)),
+                 codes(units({0x064A, 0x0648, 0x0646, 0x064A, 0x0643, 0x06C6, 0x062F, 0x0020, 0x0628, 0x06C6,
+                              0x0020, 0x0643, 0x0648, 0x0631, 0x062F, 0x0649})));
     }
 
     void asksWithTheDirectionNamed()
@@ -102,13 +102,13 @@ private Q_SLOTS:
         QTest::mouseClick(form->UniLabel5, Qt::LeftButton);
         QCOMPARE(messages.size(), 1);
         QCOMPARE(messages[0].buttons, 4);
-        QCOMPARE(hex(messages[0].title),
-                 hex(codePoints({0x0648, 0x0629, 0x0631, 0x0643, 0x06CE, 0x0695, 0x0627, 0x0646})));
-        const QString start = codePoints({0x0626, 0x0627, 0x064A, 0x0647, 0x0020, 0x0695, 0x0627, 0x0632,
-                                          0x064A, 0x062A, 0x0020, 0x0648, 0x0648, 0x0634, 0x0647, 0x0643,
-                                          0x0627, 0x0646, 0x0020, 0x0648, 0x0647, 0x0631, 0x0020, 0x0628,
-                                          0x06AF, 0x06CE, 0x0631, 0x0645, 0x0020, 0x0644, 0x0647, 0x0020});
-        QCOMPARE(hex(messages[0].prompt), hex(start + form->Combo3->itemText(0)));
+        QCOMPARE(codes(messages[0].title),
+                 codes(units({0x0648, 0x0629, 0x0631, 0x0643, 0x06CE, 0x0695, 0x0627, 0x0646})));
+        const QString start =
+            units({0x0626, 0x0627, 0x064A, 0x0647, 0x0020, 0x0695, 0x0627, 0x0632, 0x064A, 0x062A, 0x0020,
+                   0x0648, 0x0648, 0x0634, 0x0647, 0x0643, 0x0627, 0x0646, 0x0020, 0x0648, 0x0647, 0x0631,
+                   0x0020, 0x0628, 0x06AF, 0x06CE, 0x0631, 0x0645, 0x0020, 0x0644, 0x0647, 0x0020});
+        QCOMPARE(codes(messages[0].prompt), codes(start + form->Combo3->itemText(0)));
         // No: nothing runs, but the snapshot was taken.
         QCOMPARE(form->Timer1->interval(), 0);
         QCOMPARE(form->UndoText, QStringLiteral("x"));
@@ -152,9 +152,9 @@ private Q_SLOTS:
         QCOMPARE(messages.size(), confirmed ? 1 : 0);
         if (confirmed) {
             QCOMPARE(messages[0].buttons, 0);
-            QCOMPARE(hex(messages[0].title),
-                     hex(codePoints({0x0020, 0x062A, 0x0647, 0x0648, 0x0627, 0x0648, 0x0020, 0x0628, 0x0648,
-                                     0x0648, 0x0646, 0x0020})));
+            QCOMPARE(codes(messages[0].title),
+                     codes(units({0x0020, 0x062A, 0x0647, 0x0648, 0x0627, 0x0648, 0x0020, 0x0628, 0x0648,
+                                  0x0648, 0x0646, 0x0020})));
             QCOMPARE(messages[0].prompt.size(), 29);
             QVERIFY(messages[0].prompt.endsWith(QLatin1Char(' ')));
         }
@@ -181,7 +181,7 @@ private Q_SLOTS:
         QCOMPARE(form->Image2->widthTwips(), 480);                // 40 * 19 / 100 = 7.6 -> 8
         QCOMPARE(form->Text1->text(), singleSteps(200));          // written once, at the end
         runToEnd(form->Timer1);
-        QCOMPARE(hex(form->Text1->text()), hex(toUnicode(singleSteps(200))));
+        QCOMPARE(codes(form->Text1->text()), codes(toUnicode(singleSteps(200))));
         QCOMPARE(form->Image2->widthTwips(), 0);
     }
 
@@ -196,7 +196,7 @@ private Q_SLOTS:
         Q_EMIT form->Timer1->tick();
         QCOMPARE(form->Timer1->interval(), 0);
         QCOMPARE(form->Label2->caption(), QStringLiteral("%0"));
-        QCOMPARE(hex(form->Text1->text()), hex(toUnicode(singleSteps(80))));
+        QCOMPARE(codes(form->Text1->text()), codes(toUnicode(singleSteps(80))));
     }
 
     void directionIsReadAtEveryTick()
@@ -214,21 +214,21 @@ private Q_SLOTS:
     void selectionRunReplacesOnlyTheSelection()
     {
         const QString before = QStringLiteral("abc ");
-        const QString selected = codePoints({0x0629, 0x0636, 0x064A});
-        const QString after = codePoints({0x0020, 0x0629});
+        const QString selected = units({0x0629, 0x0636, 0x064A});
+        const QString after = units({0x0020, 0x0629});
         form->Text1->setText(before + selected + after);
         form->Text1->setSelStart(4);
         form->Text1->setSelLength(3);
         app->conversion().StartConversion(false);
         runToEnd(form->Timer2);
         // A selection ends like a separator: the final yeh becomes alef maksura.
-        const QString converted = codePoints({0x06D5, 0x0686, 0x0649});
-        QCOMPARE(hex(form->Text1->text()), hex(before + converted + after));
+        const QString converted = units({0x06D5, 0x0686, 0x0649});
+        QCOMPARE(codes(form->Text1->text()), codes(before + converted + after));
         QCOMPARE(form->Text1->selStart(), 4);
-        QCOMPARE(hex(form->Text1->selText()), hex(converted));
+        QCOMPARE(codes(form->Text1->selText()), codes(converted));
 
         Undo(*form);
-        QCOMPARE(hex(form->Text1->text()), hex(before + selected + after));
+        QCOMPARE(codes(form->Text1->text()), codes(before + selected + after));
         QCOMPARE(form->Text1->selText(), selected);
     }
 
@@ -252,23 +252,23 @@ private Q_SLOTS:
         form->Text1->setText(text);
         app->conversion().StartConversion(true);
         QTRY_COMPARE_WITH_TIMEOUT(form->Timer1->interval(), 0, 20000);
-        QCOMPARE(hex(form->Text1->text()), hex(toUnicode(text)));
+        QCOMPARE(codes(form->Text1->text()), codes(toUnicode(text)));
         Undo(*form);
         QCOMPARE(form->Text1->text(), text);
     }
 
     void realTimersConvertASelectionBackToKurdishFont()
     {
-        const QString unicode = codePoints({0x0686, 0x06AF, 0x0020, 0x0647, 0x200C, 0x0020, 0x06B5, 0x0627});
+        const QString unicode = units({0x0686, 0x06AF, 0x0020, 0x0647, 0x200C, 0x0020, 0x06B5, 0x0627});
         form->Text1->setText(QStringLiteral("<") + unicode + QStringLiteral(">"));
         form->Combo3->setListIndex(1);
         form->Text1->setSelStart(1);
         form->Text1->setSelLength(int(unicode.size()));
         app->conversion().StartConversion(true);
         QTRY_COMPARE(form->Timer2->interval(), 0);
-        const QString kurdish = codePoints({0x0636, 0x0637, 0x0020, 0x0629, 0x0020, 0x0644, 0x0622});
-        QCOMPARE(hex(form->Text1->text()), hex(QStringLiteral("<") + kurdish + QStringLiteral(">")));
-        QCOMPARE(hex(form->Text1->selText()), hex(kurdish));
+        const QString kurdish = units({0x0636, 0x0637, 0x0020, 0x0629, 0x0020, 0x0644, 0x0622});
+        QCOMPARE(codes(form->Text1->text()), codes(QStringLiteral("<") + kurdish + QStringLiteral(">")));
+        QCOMPARE(codes(form->Text1->selText()), codes(kurdish));
     }
 
     void aStartOfTheOtherKindStopsTheRun()
@@ -284,8 +284,8 @@ private Q_SLOTS:
         Q_EMIT form->Timer1->tick(); // a late tick of the stopped run does nothing
         QCOMPARE(form->Conversion.ConvertPos(), qsizetype(1));
         runToEnd(form->Timer2);
-        QCOMPARE(hex(form->Text1->text()),
-                 hex(toUnicode(kurdishFont(3), pirtok::RunKind::Selection) + kurdishFont(400).mid(3)));
+        QCOMPARE(codes(form->Text1->text()),
+                 codes(toUnicode(kurdishFont(3), pirtok::RunKind::Selection) + kurdishFont(400).mid(3)));
     }
 
     void typingDuringARunIsRefused()
@@ -297,7 +297,7 @@ private Q_SLOTS:
         QTest::mouseClick(form->UniButton1, Qt::LeftButton); // nor a reversal
         QCOMPARE(form->Text1->text(), kurdishFont(400));
         runToEnd(form->Timer1);
-        QCOMPARE(hex(form->Text1->text()), hex(toUnicode(kurdishFont(400))));
+        QCOMPARE(codes(form->Text1->text()), codes(toUnicode(kurdishFont(400))));
         QVERIFY(!form->Text1->isReadOnly());
         form->Text1->setSelStart(0);
         WindowTesting::typeUnit(form->Text1, 'z');
@@ -325,11 +325,11 @@ private Q_SLOTS:
 
     void reversalIsCodeUnitWiseAndSelfInverse()
     {
-        const QString text = codePoints({0x0628, 0x064E, 0x0020, 0x0627, 0x000A, 0x0031});
+        const QString text = units({0x0628, 0x064E, 0x0020, 0x0627, 0x000A, 0x0031});
         form->Text1->setText(text);
         form->UndoText = QStringLiteral("kept");
         QTest::mouseClick(form->UniButton1, Qt::LeftButton);
-        QCOMPARE(hex(form->Text1->text()), hex(codePoints({0x0031, 0x000A, 0x0627, 0x0020, 0x064E, 0x0628})));
+        QCOMPARE(codes(form->Text1->text()), codes(units({0x0031, 0x000A, 0x0627, 0x0020, 0x064E, 0x0628})));
         QTest::mouseClick(form->UniButton1, Qt::LeftButton);
         QCOMPARE(form->Text1->text(), text);
         QCOMPARE(form->UndoText, QStringLiteral("kept"));

@@ -6,8 +6,8 @@
 #include <QInputMethodEvent>
 #include <QTest>
 
-using WindowTesting::codePoints;
-using WindowTesting::hex;
+using codeunits::codes;
+using codeunits::units;
 using WindowTesting::typeText;
 using WindowTesting::typeUnit;
 
@@ -57,25 +57,24 @@ private Q_SLOTS:
         QTest::addColumn<bool>("arabicMode");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("expected");
-        const QString tehMarbuta = codePoints({0x0629});
-        const QString ae = codePoints({0x06D5});
+        const QString tehMarbuta = units({0x0629});
+        const QString ae = units({0x06D5});
         for (const char *box : {"Text1", "Text2", "Text3", "TT1(0)", "TT1(7)"}) {
             QTest::addRow("%s kurdish teh marbuta", box) << box << false << tehMarbuta << ae;
             QTest::addRow("%s arabic teh marbuta", box) << box << true << tehMarbuta << tehMarbuta;
         }
-        QTest::newRow("quote gives teh marbuta") << "Text1" << false << codePoints({0x2019}) << tehMarbuta;
-        QTest::newRow("} gives waw hamza") << "Text1" << false << QStringLiteral("}") << codePoints({0x0624});
-        QTest::newRow("waw hamza gives oe")
-            << "Text1" << false << codePoints({0x0624}) << codePoints({0x06C6});
-        QTest::newRow("{ kurdish") << "Text1" << false << QStringLiteral("{") << codePoints({0x0695});
+        QTest::newRow("quote gives teh marbuta") << "Text1" << false << units({0x2019}) << tehMarbuta;
+        QTest::newRow("} gives waw hamza") << "Text1" << false << QStringLiteral("}") << units({0x0624});
+        QTest::newRow("waw hamza gives oe") << "Text1" << false << units({0x0624}) << units({0x06C6});
+        QTest::newRow("{ kurdish") << "Text1" << false << QStringLiteral("{") << units({0x0695});
         QTest::newRow("{ arabic") << "Text1" << true << QStringLiteral("{") << QStringLiteral("{");
         QTest::newRow("shared letters unchanged")
-            << "Text1" << false << codePoints({0x0627, 0x0647, 0x064A, 0x0020, 0x0031})
-            << codePoints({0x0627, 0x0647, 0x064A, 0x0020, 0x0031});
+            << "Text1" << false << units({0x0627, 0x0647, 0x064A, 0x0020, 0x0031})
+            << units({0x0627, 0x0647, 0x064A, 0x0020, 0x0031});
         QTest::newRow("surrogate pair unchanged")
-            << "Text1" << false << codePoints({0xD83D, 0xDE00}) << codePoints({0xD83D, 0xDE00});
-        QTest::newRow("a word") << "Text3" << false << codePoints({0x0635, 0x0627, 0x0648})
-                                << codePoints({0x06B5, 0x0627, 0x0648});
+            << "Text1" << false << units({0xD83D, 0xDE00}) << units({0xD83D, 0xDE00});
+        QTest::newRow("a word") << "Text3" << false << units({0x0635, 0x0627, 0x0648})
+                                << units({0x06B5, 0x0627, 0x0648});
     }
     void translatesInKurdishModeOnly()
     {
@@ -87,7 +86,7 @@ private Q_SLOTS:
         UniText *target = boxNamed(*form, box);
         target->setText(QString());
         typeText(target, typed);
-        QCOMPARE(hex(target->text()), hex(expected));
+        QCOMPARE(codes(target->text()), codes(expected));
     }
 
     void replacesTheSelection()
@@ -96,7 +95,7 @@ private Q_SLOTS:
         form->Text1->setSelStart(1);
         form->Text1->setSelLength(1);
         typeUnit(form->Text1, 0x0629);
-        QCOMPARE(hex(form->Text1->text()), hex(codePoints({'a', 0x06D5, 'c'})));
+        QCOMPARE(codes(form->Text1->text()), codes(units({'a', 0x06D5, 'c'})));
         QCOMPARE(form->Text1->selStart(), 2);
         QCOMPARE(form->Text1->selLength(), 0);
     }
@@ -119,19 +118,19 @@ private Q_SLOTS:
     void inputMethodTextIsTranslated()
     {
         QInputMethodEvent commit;
-        commit.setCommitString(codePoints({0x0629, 0x0636}));
+        commit.setCommitString(units({0x0629, 0x0636}));
         QApplication::sendEvent(form->Text1, &commit);
-        QCOMPARE(hex(form->Text1->text()), hex(codePoints({0x06D5, 0x0686})));
+        QCOMPARE(codes(form->Text1->text()), codes(units({0x06D5, 0x0686})));
     }
 
     void pasteAndProgramTextAreNotTranslated()
     {
-        const QString arabic = codePoints({0x0629, 0x0636, 0x0624});
+        const QString arabic = units({0x0629, 0x0636, 0x0624});
         QApplication::clipboard()->setText(arabic);
         form->Text1->paste();
-        QCOMPARE(hex(form->Text1->text()), hex(arabic));
+        QCOMPARE(codes(form->Text1->text()), codes(arabic));
         form->Text2->setText(arabic);
-        QCOMPARE(hex(form->Text2->text()), hex(arabic));
+        QCOMPARE(codes(form->Text2->text()), codes(arabic));
     }
 
     void keepsTheBookkeeping_data()
@@ -174,7 +173,7 @@ private Q_SLOTS:
         QCOMPARE(form->Li[3]->borderColor(), grey);
         QCOMPARE(form->Li[0]->borderColor(), grey);
         typeUnit(form->Text1, 0x0629);
-        QCOMPARE(hex(form->Text1->text()), hex(codePoints({0x0629})));
+        QCOMPARE(codes(form->Text1->text()), codes(units({0x0629})));
 
         QTest::mouseClick(form->Label6, Qt::RightButton);
         QCOMPARE(form->Check1->value(), 0);
@@ -182,7 +181,7 @@ private Q_SLOTS:
         QCOMPARE(form->Li[1]->borderColor(), grey);
         QCOMPARE(form->Li[0]->borderColor(), white);
         typeUnit(form->Text1, 0x0629);
-        QCOMPARE(hex(form->Text1->text()), hex(codePoints({0x0629, 0x06D5})));
+        QCOMPARE(codes(form->Text1->text()), codes(units({0x0629, 0x06D5})));
     }
 
     void switchGivesTheFocusBack()

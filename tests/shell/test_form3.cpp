@@ -3,8 +3,8 @@
 
 #include <QTest>
 
-using WindowTesting::codePoints;
-using WindowTesting::hex;
+using codeunits::codes;
+using codeunits::units;
 
 class TestForm3 : public QObject
 {
@@ -63,22 +63,22 @@ private Q_SLOTS:
 
     void kurdishCaptionsAreTheDesignedCodePoints()
     {
-        QCOMPARE(hex(form->UniButton1->caption()),
-                 hex(codePoints({0x0642, 0x06D5, 0x06B5, 0x067E, 0x06A9, 0x0631, 0x062F, 0x0646})));
-        QCOMPARE(hex(form->Label6->caption()),
-                 hex(codePoints({0x0646, 0x0648, 0x0648, 0x0633, 0x064A, 0x0646, 0x0649, 0x0020, 0x0639,
-                                 0x0631, 0x0628, 0x064A})));
-        QCOMPARE(hex(form->UniLabel5->caption()),
-                 hex(codePoints({0x0626, 0x0647, 0x0646, 0x062C, 0x0627, 0x0645})));
-        QCOMPARE(hex(form->Text1->text()),
-                 hex(codePoints({0x0634, 0x0648, 0x06CE, 0x0646, 0x0649, 0x0020, 0x0646, 0x0648, 0x0648,
-                                 0x0633, 0x064A, 0x0646, 0x0020})));
-        QCOMPARE(hex(form->Label23To26[0]->caption()), hex(codePoints({0x0628, 0x0640, 0x0647})));
-        QCOMPARE(hex(form->UniLabel4->toolTip()),
-                 hex(codePoints({0x062F, 0x0627, 0x06AF, 0x0631, 0x0647, ' ', 'F', '2', ' '})));
-        QCOMPARE(hex(form->UniLabel9->caption()),
-                 hex(QStringLiteral("F2=Undo     F1=") +
-                     codePoints({0x0626, 0x06D5, 0x0646, 0x062C, 0x0627, 0x0645})));
+        QCOMPARE(codes(form->UniButton1->caption()),
+                 codes(units({0x0642, 0x06D5, 0x06B5, 0x067E, 0x06A9, 0x0631, 0x062F, 0x0646})));
+        QCOMPARE(codes(form->Label6->caption()),
+                 codes(units({0x0646, 0x0648, 0x0648, 0x0633, 0x064A, 0x0646, 0x0649, 0x0020, 0x0639, 0x0631,
+                              0x0628, 0x064A})));
+        QCOMPARE(codes(form->UniLabel5->caption()),
+                 codes(units({0x0626, 0x0647, 0x0646, 0x062C, 0x0627, 0x0645})));
+        QCOMPARE(codes(form->Text1->text()),
+                 codes(units({0x0634, 0x0648, 0x06CE, 0x0646, 0x0649, 0x0020, 0x0646, 0x0648, 0x0648, 0x0633,
+                              0x064A, 0x0646, 0x0020})));
+        QCOMPARE(codes(form->Label23To26[0]->caption()), codes(units({0x0628, 0x0640, 0x0647})));
+        QCOMPARE(codes(form->UniLabel4->toolTip()),
+                 codes(units({0x062F, 0x0627, 0x06AF, 0x0631, 0x0647, ' ', 'F', '2', ' '})));
+        QCOMPARE(codes(form->UniLabel9->caption()),
+                 codes(QStringLiteral("F2=Undo     F1=") +
+                       units({0x0626, 0x06D5, 0x0646, 0x062C, 0x0627, 0x0645})));
         QCOMPARE(form->UniLabel8->caption().count(QLatin1Char('\n')), 1);
         QCOMPARE(form->Label2->caption(), QStringLiteral("%100"));
     }

@@ -11,6 +11,7 @@
 
 using namespace MessageBoxCodes;
 using SB = QMessageBox::StandardButton;
+using codeunits::units;
 using WindowTesting::onNextModal;
 
 Q_DECLARE_METATYPE(QList<QMessageBox::StandardButton>)
@@ -145,7 +146,7 @@ private Q_SLOTS:
         QFETCH(bool, escape);
         QFETCH(int, press);
         QFETCH(int, expected);
-        const QString kurdish = WindowTesting::codePoints({0x0628, 0x0628, 0x0648, 0x0631, 0x0647});
+        const QString kurdish = units({0x0628, 0x0628, 0x0648, 0x0631, 0x0647});
         QString title;
         bool rightToLeft = false;
         onNextModal([&](QWidget *dialog) {
@@ -193,7 +194,7 @@ private Q_SLOTS:
         const QString q = dialog.UniLabel5->caption();
         QCOMPARE(q.size(), 48);
         QCOMPARE(q.count(QChar(0x200C)), 5);
-        QCOMPARE(q.left(5), WindowTesting::codePoints({0x0626, 0x0627, 0x064A, 0x0647, 0x200C}));
+        QCOMPARE(q.left(5), units({0x0626, 0x0627, 0x064A, 0x0647, 0x200C}));
         QCOMPARE(dialog.size(), QSize(270, 105)); // 4050 x 1575 twips
     }
 

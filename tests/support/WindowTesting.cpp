@@ -17,22 +17,6 @@ void typeText(QWidget *box, const QString &text)
         typeUnit(box, unit.unicode());
 }
 
-QString codePoints(std::initializer_list<char16_t> units)
-{
-    QString text;
-    for (char16_t unit : units)
-        text.append(QChar(unit));
-    return text;
-}
-
-QStringList hex(const QString &text)
-{
-    QStringList units;
-    for (const QChar unit : text)
-        units << QStringLiteral("%1").arg(unit.unicode(), 4, 16, QLatin1Char('0')).toUpper();
-    return units;
-}
-
 void onNextModal(std::function<void(QWidget *dialog)> action)
 {
     auto *poll = new QTimer(qApp);

@@ -3,6 +3,7 @@
 // Helpers shared by the conversion tests: texts pinned by code point, readable failure
 // output, and random texts that are dense in the letters the rules react to.
 
+#include "CodeUnits.h"
 #include "Direction.h"
 #include "LetterPairs.h"
 
@@ -14,23 +15,8 @@
 
 namespace testtexts {
 
-inline QString units(std::initializer_list<char16_t> codes)
-{
-    QString text;
-    for (char16_t code : codes)
-        text.append(QChar(code));
-    return text;
-}
-
-// "0644 0627 064E": compared instead of the strings, so a failure shows code points
-// rather than joined right-to-left glyphs.
-inline QString codes(const QString &text)
-{
-    QStringList parts;
-    for (QChar unit : text)
-        parts.append(QStringLiteral("%1").arg(unit.unicode(), 4, 16, QLatin1Char('0')).toUpper());
-    return parts.join(QLatin1Char(' '));
-}
+using codeunits::codes;
+using codeunits::units;
 
 inline pirtok::LetterPairs pairs(std::initializer_list<std::pair<int, QString>> boxes)
 {
