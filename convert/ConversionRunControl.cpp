@@ -58,14 +58,16 @@ void ConversionRunControl::StartConversion(bool ask)
     if (ask && Module1::UnicodeMsgBox(question(), 4, questionTitle()) == 7)
         return;
 
-    if (m_form.UndoSelText.isEmpty()) {
-        if (confirmed(m_form.UndoText))
-            startRun(m_form.UndoText, RunKind::WholeText);
+    // The questions let a running run's ticks go on, so the text and selection are read
+    // afresh after each of them.
+    if (text1.selText().isEmpty()) {
+        if (confirmed(text1.text().size()))
+            startRun(text1.text(), RunKind::WholeText);
     } else {
         m_form.ConvertSelLength = text1.selLength();
         m_form.ConvertSelStart = text1.selStart();
-        m_form.ConvertSelText = m_form.UndoSelText;
-        if (confirmed(m_form.ConvertSelText))
+        m_form.ConvertSelText = text1.selText();
+        if (confirmed(m_form.ConvertSelText.size()))
             startRun(m_form.ConvertSelText, RunKind::Selection);
     }
 
@@ -73,10 +75,10 @@ void ConversionRunControl::StartConversion(bool ask)
         text1.setFocus();
 }
 
-bool ConversionRunControl::confirmed(const QString &source)
+bool ConversionRunControl::confirmed(qsizetype sourceLength)
 {
     // A long source is confirmed through the yes/no dialog; a short one needs no question.
-    if (source.size() > QuestionThreshold)
+    if (sourceLength > QuestionThreshold)
         Module1::ShowForm4(*m_form.L, &m_form);
     else
         m_form.L->setCaption(Yes);

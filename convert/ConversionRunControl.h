@@ -27,7 +27,7 @@ public:
     QString questionTitle() const;
 
 private:
-    bool confirmed(const QString &source);
+    bool confirmed(qsizetype sourceLength);
     void startRun(const QString &source, pirtok::RunKind kind);
     void tick(pirtok::RunKind kind);
     void endWholeTextRun();

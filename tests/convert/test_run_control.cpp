@@ -288,6 +288,20 @@ private Q_SLOTS:
                  codes(toUnicode(kurdishFont(3), pirtok::RunKind::Selection) + kurdishFont(400).mid(3)));
     }
 
+    void aRunEndingDuringTheQuestionLeavesItsResultToTheNextRun()
+    {
+        const QString text = singleSteps(200);
+        form->Text1->setText(text);
+        app->conversion().StartConversion(false);
+        Module1::setMessageBoxFunction([this](const Module1::MessageBoxRequest &) {
+            runToEnd(form->Timer1); // the running run ends while the question is open
+            return 6;
+        });
+        app->conversion().StartConversion(true);
+        QCOMPARE(codes(form->Conversion.ConvertSource()), codes(toUnicode(text)));
+        QCOMPARE(form->Timer1->interval(), 1);
+    }
+
     void typingDuringARunIsRefused()
     {
         form->Text1->setText(kurdishFont(400));
