@@ -48,6 +48,8 @@ public:
     bool isMultiLine() const { return m_multiLine; }
 
 Q_SIGNALS:
+    // Raised before the box inserts `code`; a handler may replace it, or set 0 to drop it.
+    // Handlers run in the box's thread and must be connected directly.
     void keyPress(char16_t &code);
     void keyDown(int key, Qt::KeyboardModifiers modifiers);
     void change();

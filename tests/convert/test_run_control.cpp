@@ -5,6 +5,7 @@
 #include "UndoCommand.h"
 #include "WindowTesting.h"
 
+#include <QApplication>
 #include <QTest>
 
 using codeunits::codes;
@@ -316,6 +317,18 @@ private Q_SLOTS:
         form->Text1->setSelStart(0);
         WindowTesting::typeUnit(form->Text1, 'z');
         QVERIFY(form->Text1->text().startsWith(QLatin1Char('z')));
+    }
+
+    void pickingADirectionGivesTheFocusBack()
+    {
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form));
+        form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(form));
+        form->ActiveBox = 3;
+        form->Combo3->setFocus();
+        Q_EMIT form->Combo3->activated(1); // the user picks the second entry
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(form->Text3));
     }
 
     void progressBarFollowsTheCaption_data()
