@@ -65,6 +65,21 @@ QFont windowFont()
 
 } // namespace
 
+namespace {
+
+// The members that loops over a group of designed controls fill, in design order.
+const std::array<Label * Form3::*, 4> RowWords = {&Form3::Label23, &Form3::Label24, &Form3::Label25,
+                                                  &Form3::Label26};
+const std::array<Label * Form3::*, 8> BoxFrames = {&Form3::Label15, &Form3::Label16, &Form3::Label17,
+                                                   &Form3::Label18, &Form3::Label19, &Form3::Label20,
+                                                   &Form3::Label21, &Form3::Label22};
+const std::array<Line * Form3::*, 5> RidgeLines = {&Form3::Line1, &Form3::Line2, &Form3::Line3, &Form3::Line4,
+                                                   &Form3::Line5};
+const std::array<Shape * Form3::*, 5> Frames = {&Form3::Shape0, &Form3::Shape1, &Form3::Shape2,
+                                                &Form3::Shape3, &Form3::Shape4};
+
+} // namespace
+
 template <class Control> Control *Form3::place(QWidget *parent, const ControlDesign &design)
 {
     auto *control = new Control(parent);
@@ -224,15 +239,15 @@ void Form3::createPairPanel()
     }
     static const std::array<const char *, 4> wordNames = {"Label23", "Label24", "Label25", "Label26"};
     for (int row = 0; row < 4; ++row) {
-        Label23To26[row] =
-            place<Label>(Picture2, {wordNames[row], {840, rowTops[row] - 30, 570, 330}, PairWordTo});
-        Label23To26[row]->setAlignment(Qt::AlignCenter);
+        Label *&word = this->*RowWords[row];
+        word = place<Label>(Picture2, {wordNames[row], {840, rowTops[row] - 30, 570, 330}, PairWordTo});
+        word->setAlignment(Qt::AlignCenter);
     }
     static const std::array<const char *, 8> frameNames = {"Label15", "Label16", "Label17", "Label18",
                                                            "Label19", "Label20", "Label21", "Label22"};
     for (int i = 0; i < 8; ++i) {
         const int left = i % 2 == 0 ? 1440 : 120;
-        Label15To22[i] = place<Label>(
+        this->*BoxFrames[i] = place<Label>(
             Picture2, {frameNames[i], {left, rowTops[i / 2] - 30, 690, 330}, nullptr, nullptr, FrameCyan});
     }
 }
@@ -244,11 +259,12 @@ void Form3::createDecorations()
     static const std::array<QColor, 5> ridge = {QColor(Qt::black), QColor(0, 192, 0), QColor(128, 255, 128),
                                                 QColor(0, 192, 0), QColor(Qt::black)};
     for (int i = 0; i < 5; ++i) {
-        Line1To5[i] = new Line(this);
-        Line1To5[i]->setObjectName(QStringLiteral("Line%1").arg(i + 1));
-        Line1To5[i]->setPoints(0, lineTops[i], 9120, lineTops[i]);
-        Line1To5[i]->setBorderColor(ridge[i]);
-        Line1To5[i]->lower();
+        Line *&line = this->*RidgeLines[i];
+        line = new Line(this);
+        line->setObjectName(QStringLiteral("Line%1").arg(i + 1));
+        line->setPoints(0, lineTops[i], 9120, lineTops[i]);
+        line->setBorderColor(ridge[i]);
+        line->lower();
     }
 
     Label3 = place<Label>(this, {"Label3",
@@ -269,27 +285,32 @@ void Form3::createDecorations()
         const int inset = 15 * i;
         const QRect twips =
             i == 0 ? QRect(0, 0, W, H) : QRect(inset, T + inset, W - 2 * inset, H - 2 * inset - T);
-        Shape0To4[i] = place<Shape>(this, {frameNames[i], twips});
-        Shape0To4[i]->setBorderColor(ridge[i]);
+        Shape *&frame = this->*Frames[i];
+        frame = place<Shape>(this, {frameNames[i], twips});
+        frame->setBorderColor(ridge[i]);
     }
 
     struct Plate
     {
+        Shape *Form3::*member;
         const char *name;
         QRect twips;
     };
-    static const std::array<Plate, 8> plates = {{{"Shape5", {1860, 480, 1290, 300}},
-                                                 {"Shape6", {12960, 480, 810, 300}},
-                                                 {"Shape7", {7800, 480, 330, 300}},
-                                                 {"Shape8", {8160, 480, 330, 300}},
-                                                 {"Shape10", {6360, 840, 930, 300}},
-                                                 {"Shape11", {3600, 840, 930, 300}},
-                                                 {"Shape12", {120, 840, 1530, 300}},
-                                                 {"Shape13", {9720, 840, 930, 300}}}};
+    // clang-format off
+    static const std::array<Plate, 8> plates = {{{&Form3::Shape5, "Shape5", {1860, 480, 1290, 300}},
+                                                 {&Form3::Shape6, "Shape6", {12960, 480, 810, 300}},
+                                                 {&Form3::Shape7, "Shape7", {7800, 480, 330, 300}},
+                                                 {&Form3::Shape8, "Shape8", {8160, 480, 330, 300}},
+                                                 {&Form3::Shape10, "Shape10", {6360, 840, 930, 300}},
+                                                 {&Form3::Shape11, "Shape11", {3600, 840, 930, 300}},
+                                                 {&Form3::Shape12, "Shape12", {120, 840, 1530, 300}},
+                                                 {&Form3::Shape13, "Shape13", {9720, 840, 930, 300}}}};
+    // clang-format on
     for (std::size_t i = 0; i < plates.size(); ++i) {
-        Plates[i] = place<Shape>(this, {plates[i].name, plates[i].twips});
-        Plates[i]->setFillColor(PlateGreen);
-        Plates[i]->setBorderColor(QColor(255, 0, 0));
+        Shape *&plate = this->*plates[i].member;
+        plate = place<Shape>(this, {plates[i].name, plates[i].twips});
+        plate->setFillColor(PlateGreen);
+        plate->setBorderColor(QColor(255, 0, 0));
     }
 
     Image1 = place<ImageBox>(this, {"Image1", {0, 0, W, T}});
@@ -345,9 +366,9 @@ void Form3::restackDecorations()
     // so that every button-like label sits on its plate inside its bevel.
     for (Line *line : Li)
         line->lower();
-    for (Shape *plate : Plates)
+    for (Shape *plate : plates())
         plate->lower();
-    for (Shape *frame : Shape0To4)
+    for (Shape *frame : frames())
         frame->lower();
     Image1->lower();
 }

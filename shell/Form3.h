@@ -60,8 +60,9 @@ public:
     PictureBox *Picture2;
     UniLabel *UniLabel8;
     std::array<UniText *, TT1Count> TT1;
-    std::array<Label *, 4> Label23To26; // "to" between the boxes of each pair row
-    std::array<Label *, 8> Label15To22; // frames behind the eight letter boxes
+    Label *Label23, *Label24, *Label25, *Label26; // "to" between the boxes of each pair row
+    Label *Label15, *Label16, *Label17, *Label18; // frames behind the letter boxes, row by row,
+    Label *Label19, *Label20, *Label21, *Label22; // the right-hand box's first
     UniText *Text1;
     CheckBox *Check5;
     CheckBox *Check3;
@@ -96,13 +97,21 @@ public:
     Label *Label4;
     Label *L;
     Label *Label2;
-    std::array<Line *, 5> Line1To5;
+    Line *Line1, *Line2, *Line3, *Line4, *Line5;
     Label *Label3;
-    std::array<Shape *, 5> Shape0To4;
-    std::array<Shape *, 8> Plates; // Shape5 to Shape8 and Shape10 to Shape13
+    Shape *Shape0, *Shape1, *Shape2, *Shape3, *Shape4;
+    Shape *Shape5, *Shape6, *Shape7, *Shape8, *Shape10, *Shape11, *Shape12, *Shape13;
     ImageBox *Image1;
     Label *Label14;
     std::array<Line *, LiCount> Li;
+
+    // The groups the layout and the looks walk through.
+    std::array<Shape *, 5> frames() const { return {Shape0, Shape1, Shape2, Shape3, Shape4}; }
+    std::array<Line *, 5> ridgeLines() const { return {Line1, Line2, Line3, Line4, Line5}; }
+    std::array<Shape *, 8> plates() const
+    {
+        return {Shape5, Shape6, Shape7, Shape8, Shape10, Shape11, Shape12, Shape13};
+    }
 
 private:
     template <class Control> Control *place(QWidget *parent, const ControlDesign &design);

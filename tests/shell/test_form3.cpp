@@ -73,7 +73,7 @@ private Q_SLOTS:
         QCOMPARE(codes(form->Text1->text()),
                  codes(units({0x0634, 0x0648, 0x06CE, 0x0646, 0x0649, 0x0020, 0x0646, 0x0648, 0x0648, 0x0633,
                               0x064A, 0x0646, 0x0020})));
-        QCOMPARE(codes(form->Label23To26[0]->caption()), codes(units({0x0628, 0x0640, 0x0647})));
+        QCOMPARE(codes(form->Label23->caption()), codes(units({0x0628, 0x0640, 0x0647})));
         QCOMPARE(codes(form->UniLabel4->toolTip()),
                  codes(units({0x062F, 0x0627, 0x06AF, 0x0631, 0x0647, ' ', 'F', '2', ' '})));
         QCOMPARE(codes(form->UniLabel9->caption()),
@@ -109,8 +109,8 @@ private Q_SLOTS:
         // Children are painted in list order: later ones on top.
         const QObjectList order = form->children();
         const auto index = [&](QObject *o) { return order.indexOf(o); };
-        QVERIFY(index(form->Image1) < index(form->Plates[0]));
-        QVERIFY(index(form->Plates[0]) < index(form->Li[0]));
+        QVERIFY(index(form->Image1) < index(form->Shape5));
+        QVERIFY(index(form->Shape5) < index(form->Li[0]));
         QVERIFY(index(form->Li[0]) < index(form->Label6));
         QVERIFY(index(form->UniLabel9) < index(form->UniButton1));
         // The switch's frame is one pixel outside the label.
