@@ -321,10 +321,7 @@ private Q_SLOTS:
 
     void pickingADirectionGivesTheFocusBack()
     {
-        form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form));
-        form->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(form));
+        QVERIFY(WindowTesting::showActive(form));
         form->ActiveBox = 3;
         form->Combo3->setFocus();
         Q_EMIT form->Combo3->activated(1); // the user picks the second entry

@@ -34,14 +34,6 @@ private:
     std::unique_ptr<PirtokApp> app;
     Form3 *form = nullptr;
 
-    void showWindow()
-    {
-        form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form));
-        form->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(form));
-    }
-
 private Q_SLOTS:
     void init()
     {
@@ -186,7 +178,7 @@ private Q_SLOTS:
 
     void switchGivesTheFocusBack()
     {
-        showWindow();
+        QVERIFY(WindowTesting::showActive(form));
         typeUnit(form->Text3, 'a');
         form->Combo3->setFocus();
         QTest::mouseClick(form->Label6, Qt::LeftButton);
@@ -202,7 +194,7 @@ private Q_SLOTS:
 
     void switchLeavesTheFocusBeforeAnyTyping()
     {
-        showWindow();
+        QVERIFY(WindowTesting::showActive(form));
         form->Text2->setFocus();
         QTest::mouseClick(form->Label6, Qt::LeftButton);
         QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(form->Text2));

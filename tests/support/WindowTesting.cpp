@@ -17,6 +17,15 @@ void typeText(QWidget *box, const QString &text)
         typeUnit(box, unit.unicode());
 }
 
+bool showActive(QWidget *window)
+{
+    window->show();
+    if (!QTest::qWaitForWindowExposed(window))
+        return false;
+    window->activateWindow();
+    return QTest::qWaitForWindowActive(window);
+}
+
 void onNextModal(std::function<void(QWidget *dialog)> action)
 {
     auto *poll = new QTimer(qApp);
