@@ -1,12 +1,12 @@
-#include "PirtokApp.h"
+#include "app/PirtokApp.h"
 
-#include "ConversionRunControl.h"
-#include "DirectionList.h"
-#include "KeyboardTyping.h"
-#include "LetterPairPanel.h"
-#include "ProgressBar.h"
-#include "ReverseCommand.h"
-#include "UndoCommand.h"
+#include "convert/ConversionRunControl.h"
+#include "convert/DirectionList.h"
+#include "convert/LetterPairPanel.h"
+#include "convert/ProgressBar.h"
+#include "convert/ReverseCommand.h"
+#include "keyboard/KeyboardTyping.h"
+#include "keyboard/UndoCommand.h"
 
 PirtokApp::PirtokApp()
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Form3.h"
+#include "shell/Form3.h"
 
 class ConversionRunControl;
 

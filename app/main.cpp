@@ -1,4 +1,4 @@
-#include "PirtokApp.h"
+#include "app/PirtokApp.h"
 
 #include <QApplication>
 

@@ -1,6 +1,6 @@
-#include "BenchTexts.h"
+#include "bench/BenchTexts.h"
 
-#include "ConversionEngine.h"
+#include "convert/core/ConversionEngine.h"
 
 #include <QRandomGenerator>
 #include <QStringList>

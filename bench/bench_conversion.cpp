@@ -1,9 +1,9 @@
 // Conversion throughput in both directions beside a plain copy of the same text, unit by
 // unit, into a reserved buffer. Read the ratio from the bytes-per-second column.
 
-#include "BenchTexts.h"
-#include "ConversionEngine.h"
-#include "StreamConverter.h"
+#include "bench/BenchTexts.h"
+#include "convert/core/ConversionEngine.h"
+#include "convert/core/StreamConverter.h"
 
 #include <benchmark/benchmark.h>
 

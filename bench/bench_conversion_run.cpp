@@ -1,8 +1,8 @@
 // The cost of one tick of a run must not grow with the text: a tick on a 10-thousand- and
 // on a 10-million-unit source, both measured in the middle of a run.
 
-#include "BenchTexts.h"
-#include "ConversionRun.h"
+#include "bench/BenchTexts.h"
+#include "convert/core/ConversionRun.h"
 
 #include <QString>
 

@@ -1,7 +1,7 @@
 // Reversal is one pass over the text: 10 million units should take well under a second.
 
-#include "BenchTexts.h"
-#include "Reversal.h"
+#include "bench/BenchTexts.h"
+#include "convert/core/Reversal.h"
 
 #include <benchmark/benchmark.h>
 

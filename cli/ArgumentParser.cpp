@@ -1,6 +1,6 @@
-#include "ArgumentParser.h"
+#include "cli/ArgumentParser.h"
 
-#include "Utf8Decoder.h"
+#include "cli/Utf8Decoder.h"
 
 #include <algorithm>
 #include <cctype>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ConvertOptions.h"
+#include "cli/ConvertOptions.h"
 
 #include <string>
 #include <vector>

@@ -1,7 +1,7 @@
-#include "ConvertDriver.h"
+#include "cli/ConvertDriver.h"
 
-#include "ProgressMeter.h"
-#include "StreamConverter.h"
+#include "cli/ProgressMeter.h"
+#include "convert/core/StreamConverter.h"
 
 #include <algorithm>
 #include <cerrno>

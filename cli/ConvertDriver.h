@@ -1,10 +1,10 @@
 #pragma once
 
-#include "AtomicOutputFile.h"
-#include "ConvertOptions.h"
-#include "Utf16LeCodec.h"
-#include "Utf8Decoder.h"
-#include "Utf8Encoder.h"
+#include "cli/AtomicOutputFile.h"
+#include "cli/ConvertOptions.h"
+#include "cli/Utf16LeCodec.h"
+#include "cli/Utf8Decoder.h"
+#include "cli/Utf8Encoder.h"
 
 #include <QString>
 

@@ -1,4 +1,4 @@
-#include "ProgressMeter.h"
+#include "cli/ProgressMeter.h"
 
 #include <algorithm>
 #include <cstdio>

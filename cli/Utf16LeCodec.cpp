@@ -1,4 +1,4 @@
-#include "Utf16LeCodec.h"
+#include "cli/Utf16LeCodec.h"
 
 #include <QtEndian>
 

@@ -1,4 +1,4 @@
-#include "Utf8Decoder.h"
+#include "cli/Utf8Decoder.h"
 
 #include <cstring>
 

@@ -1,4 +1,4 @@
-#include "Utf8Encoder.h"
+#include "cli/Utf8Encoder.h"
 
 namespace pirtok::cli {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CodecError.h"
+#include "cli/CodecError.h"
 
 #include <cstddef>
 #include <cstdint>

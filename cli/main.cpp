@@ -1,5 +1,5 @@
-#include "ArgumentParser.h"
-#include "ConvertDriver.h"
+#include "cli/ArgumentParser.h"
+#include "cli/ConvertDriver.h"
 
 #include <cstdio>
 #include <string>

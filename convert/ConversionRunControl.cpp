@@ -1,11 +1,11 @@
-#include "ConversionRunControl.h"
+#include "convert/ConversionRunControl.h"
 
-#include "ConversionTexts.h"
-#include "FocusReturn.h"
-#include "Form3.h"
-#include "LetterPairs.h"
-#include "Module1.h"
-#include "UndoCommand.h"
+#include "convert/ConversionTexts.h"
+#include "convert/core/LetterPairs.h"
+#include "shell/FocusReturn.h"
+#include "shell/Form3.h"
+#include "shell/Module1.h"
+#include "shell/UndoSnapshot.h"
 
 #include <QTextCursor>
 
@@ -64,11 +64,11 @@ void ConversionRunControl::StartConversion(bool ask)
         if (confirmed(text1.text().size()))
             startRun(text1.text(), RunKind::WholeText);
     } else {
-        m_form.ConvertSelLength = text1.selLength();
-        m_form.ConvertSelStart = text1.selStart();
-        m_form.ConvertSelText = text1.selText();
-        if (confirmed(m_form.ConvertSelText.size()))
-            startRun(m_form.ConvertSelText, RunKind::Selection);
+        ConvertSelLength = text1.selLength();
+        ConvertSelStart = text1.selStart();
+        ConvertSelText = text1.selText();
+        if (confirmed(ConvertSelText.size()))
+            startRun(ConvertSelText, RunKind::Selection);
     }
 
     if (ask)
@@ -96,14 +96,14 @@ void ConversionRunControl::startRun(const QString &source, RunKind kind)
     // kind simply starts again from the beginning.
     const RunKind other = kind == RunKind::WholeText ? RunKind::Selection : RunKind::WholeText;
     timerFor(other)->setInterval(0);
-    m_form.Conversion.start(source, kind);
+    m_conversion.start(source, kind);
     m_form.Text1->setReadOnly(true);
     timerFor(kind)->setInterval(TickInterval);
 }
 
 void ConversionRunControl::tick(RunKind kind)
 {
-    pirtok::ConversionRun &run = m_form.Conversion;
+    pirtok::ConversionRun &run = m_conversion;
     if (!run.isActive() || run.kind() != kind) {
         timerFor(kind)->setInterval(0);
         return;
@@ -122,7 +122,7 @@ void ConversionRunControl::endWholeTextRun()
 {
     UniText &text1 = *m_form.Text1;
     text1.setReadOnly(false);
-    text1.setText(m_form.Conversion.ConvertResult());
+    text1.setText(m_conversion.ConvertResult());
     // Ended from here on: no tick of this run while the completion message is open.
     m_form.Timer1->setInterval(0);
     showCompletionIfLong();
@@ -133,28 +133,28 @@ void ConversionRunControl::endSelectionRun()
 {
     UniText &text1 = *m_form.Text1;
     text1.setReadOnly(false);
-    m_form.ConvertSelLength = text1.selLength();
-    m_form.ConvertSelStart = text1.selStart();
-    m_form.ConvertSelText = text1.selText();
+    ConvertSelLength = text1.selLength();
+    ConvertSelStart = text1.selStart();
+    ConvertSelText = text1.selText();
 
     // The current selection (or the caret, when it is gone) takes the result.
-    const QString &result = m_form.Conversion.ConvertResult();
+    const QString &result = m_conversion.ConvertResult();
     QTextCursor splice = text1.textCursor();
-    splice.setPosition(m_form.ConvertSelStart);
-    splice.setPosition(m_form.ConvertSelStart + m_form.ConvertSelLength, QTextCursor::KeepAnchor);
+    splice.setPosition(ConvertSelStart);
+    splice.setPosition(ConvertSelStart + ConvertSelLength, QTextCursor::KeepAnchor);
     splice.insertText(result);
 
     m_form.Timer2->setInterval(0);
     showCompletionIfLong();
     text1.setFocus();
-    text1.setSelStart(m_form.ConvertSelStart);
+    text1.setSelStart(ConvertSelStart);
     text1.setSelLength(static_cast<int>(result.size()));
     finishRun(m_form.Timer2);
 }
 
 void ConversionRunControl::showCompletionIfLong()
 {
-    if (m_form.Conversion.ConvertSource().size() <= QuestionThreshold)
+    if (m_conversion.ConvertSource().size() <= QuestionThreshold)
         return;
     Module1::UnicodeMsgBox(QString::fromUtf16(ConversionTexts::Completed), 0,
                            QString::fromUtf16(ConversionTexts::CompletedTitle));

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "Direction.h"
+#include "convert/core/ConversionRun.h"
+#include "convert/core/Direction.h"
 
 #include <QObject>
 
@@ -26,6 +27,9 @@ public:
     QString question() const;
     QString questionTitle() const;
 
+    // The run's state: ConvertSource, ConvertPos, ConvertResult.
+    const pirtok::ConversionRun &Conversion() const { return m_conversion; }
+
 private:
     bool confirmed(qsizetype sourceLength);
     void startRun(const QString &source, pirtok::RunKind kind);
@@ -37,4 +41,9 @@ private:
     Timer *timerFor(pirtok::RunKind kind) const;
 
     Form3 &m_form;
+    pirtok::ConversionRun m_conversion;
+    // Where a selection run's result goes: the selection as it stands when the run ends.
+    int ConvertSelStart = 0;
+    int ConvertSelLength = 0;
+    QString ConvertSelText;
 };

@@ -1,7 +1,7 @@
-#include "DirectionList.h"
+#include "convert/DirectionList.h"
 
-#include "ConversionTexts.h"
-#include "Form3.h"
+#include "convert/ConversionTexts.h"
+#include "shell/Form3.h"
 
 void FillDirectionList(Form3 &form)
 {

@@ -1,6 +1,6 @@
-#include "LetterPairPanel.h"
+#include "convert/LetterPairPanel.h"
 
-#include "Form3.h"
+#include "shell/Form3.h"
 
 LetterPairPanel::LetterPairPanel(Form3 &form) : QObject(&form), m_form(form)
 {

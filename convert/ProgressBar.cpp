@@ -1,7 +1,7 @@
-#include "ProgressBar.h"
+#include "convert/ProgressBar.h"
 
-#include "Form3.h"
-#include "Progress.h"
+#include "convert/core/Progress.h"
+#include "shell/Form3.h"
 
 ProgressBar::ProgressBar(Form3 &form) : QObject(&form), m_form(form)
 {

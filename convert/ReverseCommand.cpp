@@ -1,7 +1,7 @@
-#include "ReverseCommand.h"
+#include "convert/ReverseCommand.h"
 
-#include "Form3.h"
-#include "Reversal.h"
+#include "convert/core/Reversal.h"
+#include "shell/Form3.h"
 
 ReverseCommand::ReverseCommand(Form3 &form) : QObject(&form)
 {

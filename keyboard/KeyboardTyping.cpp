@@ -1,9 +1,9 @@
-#include "KeyboardTyping.h"
+#include "keyboard/KeyboardTyping.h"
 
-#include "Bevels.h"
-#include "FocusReturn.h"
-#include "Form3.h"
-#include "KurdishKeyMap.h"
+#include "keyboard/core/KurdishKeyMap.h"
+#include "shell/Bevels.h"
+#include "shell/FocusReturn.h"
+#include "shell/Form3.h"
 
 KeyboardTyping::KeyboardTyping(Form3 &form) : QObject(&form), m_form(form)
 {

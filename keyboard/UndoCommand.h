@@ -4,13 +4,7 @@
 
 class Form3;
 
-// The one-step undo of the main text, shared by conversions and replacements: a snapshot
-// taken before they change the text, and an Undo that swaps text and snapshot, so that a
-// second Undo redoes.
-void TakeUndoSnapshot(Form3 &form);
-void Undo(Form3 &form);
-
-// Attaches Undo to the "Undo" label.
+// Attaches the one-step Undo to the "Undo" label and to F2 in the main text.
 class UndoCommand : public QObject
 {
     Q_OBJECT

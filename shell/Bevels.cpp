@@ -1,6 +1,6 @@
-#include "Bevels.h"
+#include "shell/Bevels.h"
 
-#include "Form3.h"
+#include "shell/Form3.h"
 
 namespace Bevels {
 

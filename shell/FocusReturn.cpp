@@ -1,6 +1,6 @@
-#include "FocusReturn.h"
+#include "shell/FocusReturn.h"
 
-#include "Form3.h"
+#include "shell/Form3.h"
 
 void ReturnFocus(Form3 &form)
 {

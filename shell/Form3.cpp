@@ -1,7 +1,7 @@
-#include "Form3.h"
+#include "shell/Form3.h"
 
-#include "Bevels.h"
-#include "Form3Texts.h"
+#include "shell/Bevels.h"
+#include "shell/Form3Texts.h"
 
 #include <QIcon>
 #include <type_traits>

@@ -1,19 +1,18 @@
 #pragma once
 
-#include "CheckBox.h"
-#include "ComboBox.h"
-#include "ConversionRun.h"
-#include "ImageBox.h"
-#include "Label.h"
-#include "Line.h"
-#include "PictureBox.h"
-#include "Shape.h"
-#include "Timer.h"
-#include "TwipsGeometry.h"
-#include "UniButton.h"
-#include "UniCombo.h"
-#include "UniLabel.h"
-#include "UniText.h"
+#include "ui/CheckBox.h"
+#include "ui/ComboBox.h"
+#include "ui/ImageBox.h"
+#include "ui/Label.h"
+#include "ui/Line.h"
+#include "ui/PictureBox.h"
+#include "ui/Shape.h"
+#include "ui/Timer.h"
+#include "ui/TwipsGeometry.h"
+#include "ui/UniButton.h"
+#include "ui/UniCombo.h"
+#include "ui/UniLabel.h"
+#include "ui/UniText.h"
 
 #include <QWidget>
 
@@ -42,11 +41,6 @@ public:
     QString UndoText;
     int UndoSelStart = 0;
     QString UndoSelText;
-
-    pirtok::ConversionRun Conversion; // ConvertSource, ConvertPos, ConvertResult
-    int ConvertSelStart = 0;
-    int ConvertSelLength = 0;
-    QString ConvertSelText;
 
     const QString LetterLl = QString(QChar(0x06B5));
     const QString LetterO = QString(QChar(0x06C6));

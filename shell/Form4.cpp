@@ -1,6 +1,6 @@
-#include "Form4.h"
+#include "shell/Form4.h"
 
-#include "Label.h"
+#include "ui/Label.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "CommandButton.h"
-#include "TwipsGeometry.h"
-#include "UniLabel.h"
+#include "ui/CommandButton.h"
+#include "ui/TwipsGeometry.h"
+#include "ui/UniLabel.h"
 
 #include <QDialog>
 

@@ -1,4 +1,4 @@
-#include "MessageBoxStyle.h"
+#include "shell/MessageBoxStyle.h"
 
 namespace MessageBoxCodes {
 

@@ -1,9 +1,9 @@
-#include "Module1.h"
+#include "shell/Module1.h"
 
-#include "Form4.h"
-#include "Label.h"
-#include "MessageBoxStyle.h"
-#include "SystemMessageBox.h"
+#include "shell/Form4.h"
+#include "shell/MessageBoxStyle.h"
+#include "shell/SystemMessageBox.h"
+#include "ui/Label.h"
 
 #include <QApplication>
 

@@ -1,4 +1,4 @@
-#include "SystemMessageBox.h"
+#include "shell/SystemMessageBox.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>

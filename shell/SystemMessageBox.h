@@ -1,7 +1,7 @@
 #pragma once
 
-#include "MessageBoxStyle.h"
-#include "Module1.h"
+#include "shell/MessageBoxStyle.h"
+#include "shell/Module1.h"
 
 #include <QMessageBox>
 

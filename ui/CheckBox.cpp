@@ -1,4 +1,4 @@
-#include "CheckBox.h"
+#include "ui/CheckBox.h"
 
 CheckBox::CheckBox(QWidget *parent) : QCheckBox(parent), TwipsGeometry(this)
 {

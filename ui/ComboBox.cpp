@@ -1,4 +1,4 @@
-#include "ComboBox.h"
+#include "ui/ComboBox.h"
 
 #include <QLineEdit>
 

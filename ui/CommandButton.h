@@ -1,6 +1,6 @@
 #pragma once
 
-#include "UniButton.h"
+#include "ui/UniButton.h"
 
 // A plain push button. On this platform every button carries Unicode text, so the plain
 // kind and the Unicode kind are one class.

@@ -1,6 +1,6 @@
-#include "Line.h"
+#include "ui/Line.h"
 
-#include "TwipsGeometry.h"
+#include "ui/TwipsGeometry.h"
 
 #include <QPainter>
 

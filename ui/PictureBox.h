@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TwipsGeometry.h"
+#include "ui/TwipsGeometry.h"
 
 #include <QWidget>
 

@@ -1,4 +1,4 @@
-#include "TwipsGeometry.h"
+#include "ui/TwipsGeometry.h"
 
 #include <QWidget>
 

@@ -1,4 +1,4 @@
-#include "UniButton.h"
+#include "ui/UniButton.h"
 
 UniButton::UniButton(QWidget *parent) : QPushButton(parent), TwipsGeometry(this)
 {

@@ -1,4 +1,4 @@
-#include "UniCombo.h"
+#include "ui/UniCombo.h"
 
 UniCombo::UniCombo(QWidget *parent) : ComboBox(parent, false)
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ComboBox.h"
+#include "ui/ComboBox.h"
 
 // A fixed list of Kurdish entries: the user can only pick one.
 class UniCombo : public ComboBox

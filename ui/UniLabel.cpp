@@ -1,4 +1,4 @@
-#include "UniLabel.h"
+#include "ui/UniLabel.h"
 
 UniLabel::UniLabel(QWidget *parent) : Label(parent)
 {

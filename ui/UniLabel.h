@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Label.h"
+#include "ui/Label.h"
 
 // A label carrying Kurdish text: right-to-left, shaped by the text engine.
 class UniLabel : public Label

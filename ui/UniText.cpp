@@ -1,4 +1,4 @@
-#include "UniText.h"
+#include "ui/UniText.h"
 
 #include <QInputMethodEvent>
 #include <QKeyEvent>

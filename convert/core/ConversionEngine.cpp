@@ -1,7 +1,7 @@
-#include "ConversionEngine.h"
+#include "convert/core/ConversionEngine.h"
 
-#include "ConversionRules.h"
-#include "UnitWriter.h"
+#include "convert/core/ConversionRules.h"
+#include "convert/core/UnitWriter.h"
 
 #include <limits>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Direction.h"
-#include "LetterPairs.h"
+#include "convert/core/Direction.h"
+#include "convert/core/LetterPairs.h"
 
 #include <QString>
 #include <QStringView>

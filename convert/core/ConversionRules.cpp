@@ -1,6 +1,6 @@
-#include "ConversionRules.h"
+#include "convert/core/ConversionRules.h"
 
-#include "ConversionEngine.h"
+#include "convert/core/ConversionEngine.h"
 
 #include <limits>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "Direction.h"
-#include "LetterPairs.h"
-#include "UnitWriter.h"
+#include "convert/core/Direction.h"
+#include "convert/core/LetterPairs.h"
+#include "convert/core/UnitWriter.h"
 
 #include <QStringView>
 

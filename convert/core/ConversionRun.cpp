@@ -1,8 +1,8 @@
-#include "ConversionRun.h"
+#include "convert/core/ConversionRun.h"
 
-#include "ConversionRules.h"
-#include "Progress.h"
-#include "UnitWriter.h"
+#include "convert/core/ConversionRules.h"
+#include "convert/core/Progress.h"
+#include "convert/core/UnitWriter.h"
 
 namespace pirtok {
 

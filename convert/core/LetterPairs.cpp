@@ -1,4 +1,4 @@
-#include "LetterPairs.h"
+#include "convert/core/LetterPairs.h"
 
 namespace pirtok {
 

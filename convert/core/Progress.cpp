@@ -1,4 +1,4 @@
-#include "Progress.h"
+#include "convert/core/Progress.h"
 
 #include <cmath>
 

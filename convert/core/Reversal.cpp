@@ -1,4 +1,4 @@
-#include "Reversal.h"
+#include "convert/core/Reversal.h"
 
 #include <algorithm>
 

@@ -1,8 +1,8 @@
-#include "StreamConverter.h"
+#include "convert/core/StreamConverter.h"
 
-#include "ConversionEngine.h"
-#include "ConversionRules.h"
-#include "UnitWriter.h"
+#include "convert/core/ConversionEngine.h"
+#include "convert/core/ConversionRules.h"
+#include "convert/core/UnitWriter.h"
 
 #include <limits>
 #include <utility>

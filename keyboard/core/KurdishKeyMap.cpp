@@ -1,4 +1,4 @@
-#include "KurdishKeyMap.h"
+#include "keyboard/core/KurdishKeyMap.h"
 
 namespace pirtok {
 

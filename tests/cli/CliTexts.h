@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CodeUnits.h"
-#include "LetterPairs.h"
+#include "convert/core/LetterPairs.h"
+#include "tests/support/CodeUnits.h"
 
 #include <QRandomGenerator>
 #include <QString>

@@ -1,6 +1,6 @@
-#include "Utf16LeCodec.h"
-#include "Utf8Decoder.h"
-#include "Utf8Encoder.h"
+#include "cli/Utf16LeCodec.h"
+#include "cli/Utf8Decoder.h"
+#include "cli/Utf8Encoder.h"
 
 #include <QTest>
 

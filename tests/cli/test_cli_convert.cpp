@@ -1,5 +1,5 @@
-#include "CliTexts.h"
-#include "ConversionEngine.h"
+#include "convert/core/ConversionEngine.h"
+#include "tests/cli/CliTexts.h"
 
 #include <QDir>
 #include <QFile>

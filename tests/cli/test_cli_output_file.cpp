@@ -1,4 +1,4 @@
-#include "AtomicOutputFile.h"
+#include "cli/AtomicOutputFile.h"
 
 #include <QDir>
 #include <QFile>

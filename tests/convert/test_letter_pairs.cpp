@@ -1,7 +1,7 @@
-#include "ConversionRunControl.h"
-#include "Module1.h"
-#include "PirtokApp.h"
-#include "WindowTesting.h"
+#include "app/PirtokApp.h"
+#include "convert/ConversionRunControl.h"
+#include "shell/Module1.h"
+#include "tests/support/WindowTesting.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -1,9 +1,9 @@
-#include "ConversionEngine.h"
-#include "ConversionRunControl.h"
-#include "Module1.h"
-#include "PirtokApp.h"
-#include "UndoCommand.h"
-#include "WindowTesting.h"
+#include "app/PirtokApp.h"
+#include "convert/ConversionRunControl.h"
+#include "convert/core/ConversionEngine.h"
+#include "shell/Module1.h"
+#include "shell/UndoSnapshot.h"
+#include "tests/support/WindowTesting.h"
 
 #include <QApplication>
 #include <QTest>
@@ -177,7 +177,7 @@ private Q_SLOTS:
         form->Text1->setText(singleSteps(200));
         app->conversion().StartConversion(false);
         Q_EMIT form->Timer1->tick();
-        QCOMPARE(form->Conversion.ConvertPos(), qsizetype(81));
+        QCOMPARE(app->conversion().Conversion().ConvertPos(), qsizetype(81));
         QCOMPARE(form->Label2->caption(), QStringLiteral("%40")); // 100 / 200 * 81 = 40.5 -> 40
         QCOMPARE(form->Image2->widthTwips(), 480);                // 40 * 19 / 100 = 7.6 -> 8
         QCOMPARE(form->Text1->text(), singleSteps(200));          // written once, at the end
@@ -283,7 +283,7 @@ private Q_SLOTS:
         QCOMPARE(form->Timer1->interval(), 0);
         QCOMPARE(form->Timer2->interval(), 1);
         Q_EMIT form->Timer1->tick(); // a late tick of the stopped run does nothing
-        QCOMPARE(form->Conversion.ConvertPos(), qsizetype(1));
+        QCOMPARE(app->conversion().Conversion().ConvertPos(), qsizetype(1));
         runToEnd(form->Timer2);
         QCOMPARE(codes(form->Text1->text()),
                  codes(toUnicode(kurdishFont(3), pirtok::RunKind::Selection) + kurdishFont(400).mid(3)));
@@ -299,7 +299,7 @@ private Q_SLOTS:
             return 6;
         });
         app->conversion().StartConversion(true);
-        QCOMPARE(codes(form->Conversion.ConvertSource()), codes(toUnicode(text)));
+        QCOMPARE(codes(app->conversion().Conversion().ConvertSource()), codes(toUnicode(text)));
         QCOMPARE(form->Timer1->interval(), 1);
     }
 

@@ -1,5 +1,5 @@
-#include "PirtokApp.h"
-#include "WindowTesting.h"
+#include "app/PirtokApp.h"
+#include "tests/support/WindowTesting.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -1,5 +1,5 @@
-#include "PirtokApp.h"
-#include "UndoCommand.h"
+#include "app/PirtokApp.h"
+#include "shell/UndoSnapshot.h"
 
 #include <QTest>
 

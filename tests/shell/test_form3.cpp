@@ -1,5 +1,5 @@
-#include "Form3.h"
-#include "WindowTesting.h"
+#include "shell/Form3.h"
+#include "tests/support/WindowTesting.h"
 
 #include <QTest>
 

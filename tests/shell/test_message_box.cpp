@@ -1,8 +1,8 @@
-#include "Form4.h"
-#include "Label.h"
-#include "MessageBoxStyle.h"
-#include "Module1.h"
-#include "WindowTesting.h"
+#include "shell/Form4.h"
+#include "shell/MessageBoxStyle.h"
+#include "shell/Module1.h"
+#include "tests/support/WindowTesting.h"
+#include "ui/Label.h"
 
 #include <QAbstractButton>
 #include <QMessageBox>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CodeUnits.h"
+#include "tests/support/CodeUnits.h"
 
 #include <QString>
 #include <QStringList>

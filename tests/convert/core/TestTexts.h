@@ -3,9 +3,9 @@
 // Helpers shared by the conversion tests: texts pinned by code point, readable failure
 // output, and random texts that are dense in the letters the rules react to.
 
-#include "CodeUnits.h"
-#include "Direction.h"
-#include "LetterPairs.h"
+#include "convert/core/Direction.h"
+#include "convert/core/LetterPairs.h"
+#include "tests/support/CodeUnits.h"
 
 #include <QRandomGenerator>
 #include <QString>

@@ -1,5 +1,5 @@
-#include "ConversionEngine.h"
-#include "TestTexts.h"
+#include "convert/core/ConversionEngine.h"
+#include "tests/convert/core/TestTexts.h"
 
 #include <QTest>
 

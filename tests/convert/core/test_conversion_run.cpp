@@ -1,6 +1,6 @@
-#include "ConversionEngine.h"
-#include "ConversionRun.h"
-#include "TestTexts.h"
+#include "convert/core/ConversionEngine.h"
+#include "convert/core/ConversionRun.h"
+#include "tests/convert/core/TestTexts.h"
 
 #include <QTest>
 

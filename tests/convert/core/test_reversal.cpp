@@ -1,5 +1,5 @@
-#include "Reversal.h"
-#include "TestTexts.h"
+#include "convert/core/Reversal.h"
+#include "tests/convert/core/TestTexts.h"
 
 #include <QTest>
 

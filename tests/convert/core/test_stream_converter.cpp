@@ -1,6 +1,6 @@
-#include "ConversionEngine.h"
-#include "StreamConverter.h"
-#include "TestTexts.h"
+#include "convert/core/ConversionEngine.h"
+#include "convert/core/StreamConverter.h"
+#include "tests/convert/core/TestTexts.h"
 
 #include <QTest>
 
