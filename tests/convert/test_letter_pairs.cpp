@@ -1,6 +1,7 @@
 #include "app/PirtokApp.h"
 #include "convert/ConversionRunControl.h"
 #include "shell/Module1.h"
+#include "tests/support/AppFixture.h"
 #include "tests/support/WindowTesting.h"
 
 #include <QApplication>
@@ -15,18 +16,20 @@ class TestLetterPairs : public QObject
     Q_OBJECT
 
 private:
-    std::unique_ptr<PirtokApp> app;
+    AppFixture fx;
+    PirtokApp *app = nullptr;
     Form3 *form = nullptr;
 
 private Q_SLOTS:
     void init()
     {
-        app = std::make_unique<PirtokApp>();
-        form = &app->window();
+        fx.start();
+        app = &fx.app();
+        form = &fx.form();
         form->show();
         QVERIFY(QTest::qWaitForWindowExposed(form));
     }
-    void cleanup() { app.reset(); }
+    void cleanup() { fx.stop(); }
 
     void panelOpensClosesAndHidesOnAClickInTheText()
     {
@@ -75,7 +78,6 @@ private Q_SLOTS:
 
     void pairsActWhileThePanelIsHidden()
     {
-        Module1::setForm4Function([](Label &l) { l.setCaption(QStringLiteral("Yes")); });
         form->TT1[0]->setText(QStringLiteral("x"));
         form->TT1[1]->setText(QStringLiteral("y"));
         form->Text1->setText(QStringLiteral("xa"));
@@ -83,7 +85,6 @@ private Q_SLOTS:
         while (form->Timer1->interval() != 0)
             Q_EMIT form->Timer1->tick();
         QCOMPARE(form->Text1->text(), QStringLiteral("ya"));
-        Module1::setForm4Function({});
     }
 };
 

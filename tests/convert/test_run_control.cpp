@@ -3,6 +3,7 @@
 #include "convert/core/ConversionEngine.h"
 #include "shell/Module1.h"
 #include "shell/UndoSnapshot.h"
+#include "tests/support/AppFixture.h"
 #include "tests/support/WindowTesting.h"
 
 #include <QApplication>
@@ -47,12 +48,9 @@ class TestRunControl : public QObject
     Q_OBJECT
 
 private:
-    std::unique_ptr<PirtokApp> app;
+    AppFixture fx;
+    PirtokApp *app = nullptr;
     Form3 *form = nullptr;
-    QList<Module1::MessageBoxRequest> messages;
-    int form4Shown = 0;
-    QString form4Answer = QStringLiteral("Yes");
-    int messageAnswer = 6;
 
     void runToEnd(Timer *timer)
     {
@@ -63,27 +61,12 @@ private:
 private Q_SLOTS:
     void init()
     {
-        messages.clear();
-        form4Shown = 0;
-        form4Answer = QStringLiteral("Yes");
-        messageAnswer = 6;
-        Module1::setMessageBoxFunction([this](const Module1::MessageBoxRequest &r) {
-            messages << r;
-            return messageAnswer;
-        });
-        Module1::setForm4Function([this](Label &answer) {
-            ++form4Shown;
-            answer.setCaption(form4Answer);
-        });
-        app = std::make_unique<PirtokApp>();
-        form = &app->window();
+        fx.start();
+        fx.messageAnswer = 6;
+        app = &fx.app();
+        form = &fx.form();
     }
-    void cleanup()
-    {
-        app.reset();
-        Module1::setMessageBoxFunction({});
-        Module1::setForm4Function({});
-    }
+    void cleanup() { fx.stop(); }
 
     void directionListHoldsItsCodePoints()
     {
@@ -99,17 +82,17 @@ private Q_SLOTS:
     void asksWithTheDirectionNamed()
     {
         form->Text1->setText(QStringLiteral("x"));
-        messageAnswer = 7;
+        fx.messageAnswer = 7;
         QTest::mouseClick(form->UniLabel5, Qt::LeftButton);
-        QCOMPARE(messages.size(), 1);
-        QCOMPARE(messages[0].buttons, 4);
-        QCOMPARE(codes(messages[0].title),
+        QCOMPARE(fx.messages.size(), 1);
+        QCOMPARE(fx.messages[0].buttons, 4);
+        QCOMPARE(codes(fx.messages[0].title),
                  codes(units({0x0648, 0x0629, 0x0631, 0x0643, 0x06CE, 0x0695, 0x0627, 0x0646})));
         const QString start =
             units({0x0626, 0x0627, 0x064A, 0x0647, 0x0020, 0x0695, 0x0627, 0x0632, 0x064A, 0x062A, 0x0020,
                    0x0648, 0x0648, 0x0634, 0x0647, 0x0643, 0x0627, 0x0646, 0x0020, 0x0648, 0x0647, 0x0631,
                    0x0020, 0x0628, 0x06AF, 0x06CE, 0x0631, 0x0645, 0x0020, 0x0644, 0x0647, 0x0020});
-        QCOMPARE(codes(messages[0].prompt), codes(start + form->Combo3->itemText(0)));
+        QCOMPARE(codes(fx.messages[0].prompt), codes(start + form->Combo3->itemText(0)));
         // No: nothing runs, but the snapshot was taken.
         QCOMPARE(form->Timer1->interval(), 0);
         QCOMPARE(form->UndoText, QStringLiteral("x"));
@@ -120,7 +103,7 @@ private Q_SLOTS:
         form->Text1->setText(QString());
         form->UndoText = QStringLiteral("old");
         app->conversion().StartConversion(true);
-        QVERIFY(messages.isEmpty());
+        QVERIFY(fx.messages.isEmpty());
         QCOMPARE(form->UndoText, QString());
         QCOMPARE(form->Timer1->interval(), 0);
     }
@@ -145,19 +128,19 @@ private Q_SLOTS:
         form->Text1->setSelStart(7);
         form->Text1->setSelLength(selectionLength);
         app->conversion().StartConversion(false);
-        QCOMPARE(form4Shown, confirmed ? 1 : 0);
-        QVERIFY(messages.isEmpty()); // F1 does not ask
+        QCOMPARE(fx.form4Shown, confirmed ? 1 : 0);
+        QVERIFY(fx.messages.isEmpty()); // F1 does not ask
         Timer *timer = selectionLength ? form->Timer2 : form->Timer1;
         QCOMPARE(timer->interval(), 1);
         runToEnd(timer);
-        QCOMPARE(messages.size(), confirmed ? 1 : 0);
+        QCOMPARE(fx.messages.size(), confirmed ? 1 : 0);
         if (confirmed) {
-            QCOMPARE(messages[0].buttons, 0);
-            QCOMPARE(codes(messages[0].title),
+            QCOMPARE(fx.messages[0].buttons, 0);
+            QCOMPARE(codes(fx.messages[0].title),
                      codes(units({0x0020, 0x062A, 0x0647, 0x0648, 0x0627, 0x0648, 0x0020, 0x0628, 0x0648,
                                   0x0648, 0x0646, 0x0020})));
-            QCOMPARE(messages[0].prompt.size(), 29);
-            QVERIFY(messages[0].prompt.endsWith(QLatin1Char(' ')));
+            QCOMPARE(fx.messages[0].prompt.size(), 29);
+            QVERIFY(fx.messages[0].prompt.endsWith(QLatin1Char(' ')));
         }
         QCOMPARE(form->Label2->caption(), QStringLiteral("%0"));
     }
@@ -165,9 +148,9 @@ private Q_SLOTS:
     void form4AnswerNoStartsNothing()
     {
         form->Text1->setText(kurdishFont(3000));
-        form4Answer = QStringLiteral("No");
+        fx.form4Answer = QStringLiteral("No");
         app->conversion().StartConversion(true);
-        QCOMPARE(form4Shown, 1);
+        QCOMPARE(fx.form4Shown, 1);
         QCOMPARE(form->Timer1->interval(), 0);
         QCOMPARE(form->Timer2->interval(), 0);
     }

@@ -1,4 +1,5 @@
 #include "app/PirtokApp.h"
+#include "tests/support/AppFixture.h"
 #include "tests/support/WindowTesting.h"
 
 #include <QApplication>
@@ -31,17 +32,19 @@ class TestTyping : public QObject
     Q_OBJECT
 
 private:
-    std::unique_ptr<PirtokApp> app;
+    AppFixture fx;
+    PirtokApp *app = nullptr;
     Form3 *form = nullptr;
 
 private Q_SLOTS:
     void init()
     {
-        app = std::make_unique<PirtokApp>();
-        form = &app->window();
+        fx.start();
+        app = &fx.app();
+        form = &fx.form();
         form->Text1->setText(QString());
     }
-    void cleanup() { app.reset(); }
+    void cleanup() { fx.stop(); }
 
     void translatesInKurdishModeOnly_data()
     {

@@ -1,5 +1,6 @@
 #include "app/PirtokApp.h"
 #include "shell/UndoSnapshot.h"
+#include "tests/support/AppFixture.h"
 
 #include <QTest>
 
@@ -8,7 +9,8 @@ class TestUndo : public QObject
     Q_OBJECT
 
 private:
-    std::unique_ptr<PirtokApp> app;
+    AppFixture fx;
+    PirtokApp *app = nullptr;
     Form3 *form = nullptr;
 
     void select(int start, int length)
@@ -20,10 +22,11 @@ private:
 private Q_SLOTS:
     void init()
     {
-        app = std::make_unique<PirtokApp>();
-        form = &app->window();
+        fx.start();
+        app = &fx.app();
+        form = &fx.form();
     }
-    void cleanup() { app.reset(); }
+    void cleanup() { fx.stop(); }
 
     void undoAndRedoKeepTheSnapshotSelection()
     {

@@ -1,0 +1,64 @@
+#include "tests/support/AppFixture.h"
+
+#include <QDir>
+#include <QStandardPaths>
+
+namespace {
+
+void pointHomeAt(const QString &root)
+{
+    // Every place the program may read or write, inside the temporary home.
+    const QDir home(root);
+    for (const char *folder : {"config", "state", "tmp", "Desktop"})
+        home.mkpath(QLatin1String(folder));
+    qputenv("HOME", root.toUtf8());
+    qputenv("XDG_CONFIG_HOME", home.filePath(QStringLiteral("config")).toUtf8());
+    qputenv("XDG_STATE_HOME", home.filePath(QStringLiteral("state")).toUtf8());
+    qputenv("TMP", home.filePath(QStringLiteral("tmp")).toUtf8());
+    qputenv("XDG_DESKTOP_DIR", home.filePath(QStringLiteral("Desktop")).toUtf8());
+}
+
+} // namespace
+
+AppFixture::AppFixture()
+{
+    pointHomeAt(m_home.path());
+}
+
+AppFixture::~AppFixture()
+{
+    stop();
+}
+
+void AppFixture::start()
+{
+    stop();
+    messages.clear();
+    messageAnswer = 1;
+    form4Shown = 0;
+    form4Answer = QStringLiteral("Yes");
+    Module1::setMessageBoxFunction([this](const Module1::MessageBoxRequest &request) {
+        messages << request;
+        return messageAnswer;
+    });
+    Module1::setForm4Function([this](Label &answer) {
+        ++form4Shown;
+        answer.setCaption(form4Answer);
+    });
+    m_app = std::make_unique<PirtokApp>();
+}
+
+void AppFixture::stop()
+{
+    m_app.reset();
+    Module1::setMessageBoxFunction({});
+    Module1::setForm4Function({});
+}
+
+QStringList AppFixture::messageTexts() const
+{
+    QStringList texts;
+    for (const auto &request : messages)
+        texts << request.prompt;
+    return texts;
+}
