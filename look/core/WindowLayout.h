@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QLine>
+#include <QRect>
+#include <QSize>
+
+#include <array>
+
+namespace pirtok {
+
+// The smallest outer size the main window may take, in twips, frame included.
+inline constexpr int MinimumOuterWidth = 14055;
+inline constexpr int MinimumOuterHeight = 4500;
+
+// What the layout pass reads of the window, in twips.
+struct WindowSizes
+{
+    int outerWidth = 0;  // W, frame included
+    int outerHeight = 0; // H, frame and title bar included
+    int innerWidth = 0;  // IW, the client area
+    int innerHeight = 0; // IH
+    int stripHeight = 0; // T, the height of the top strip
+    int iconWidth = 315; // the program icon's width in the top left corner
+};
+
+// Every position the layout pass sets, in twips of the client area. Frames and ridge lines
+// run from the outside in: dark, green, light green, green, dark.
+struct WindowLayout
+{
+    QSize outerSize; // the window's size once the minimum is applied
+    QSize innerSize; // its client area, shifted by as much as the outer size
+    QRect strip;     // Image1
+    int iconLeft = 0;
+    int titleLeft = 0;
+    std::array<QRect, 5> frames;     // Shape0 to Shape4
+    QRect text;                      // Text1
+    std::array<QLine, 5> ridgeLines; // Line1 to Line5, horizontal
+    int settingsLeft = 0;            // Label3
+    int helpLeft = 0;                // Label4
+};
+
+// The layout pass: fits the top strip, the green frames, the ridge lines, the main text
+// and the two corner symbols to the window. Anything not named keeps its designed place.
+WindowLayout layOutWindow(const WindowSizes &sizes);
+
+} // namespace pirtok
