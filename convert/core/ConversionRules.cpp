@@ -2,7 +2,8 @@
 
 #include "convert/core/ConversionEngine.h"
 
-#include <limits>
+#include <iterator>
+#include <vector>
 
 namespace pirtok {
 
@@ -111,6 +112,41 @@ template <std::size_t N> constexpr int countOf(const Rule (&)[N])
 
 } // namespace
 
+namespace {
+
+// Units no rule and no separator touches: copied, and wanted only by the careful step.
+const ActionPage CopyPage = [] {
+    ActionPage page{};
+    for (UnitAction &action : page)
+        action.wantedBy = AlwaysLookBit;
+    return page;
+}();
+
+inline const UnitAction &actionOf(const ActionPages &pages, char16_t unit)
+{
+    return (*pages[unit >> 8])[unit & 0xFFu];
+}
+
+inline UnitAction &actionIn(ActionPage &page, char16_t unit)
+{
+    return page[unit & 0xFFu];
+}
+
+// The fixed output `units` as an action of `unit`; an output too long for one action
+// sends the unit to the careful step.
+void setOutput(UnitAction &action, char16_t unit, const char16_t *units, qsizetype length)
+{
+    if (length > ConversionRules::LongestBuiltinOutput) {
+        action.lookBit = AlwaysLookBit;
+        return;
+    }
+    action.firstXor = length > 0 ? static_cast<char16_t>(unit ^ units[0]) : 0;
+    action.second = length > 1 ? units[1] : 0;
+    action.length = static_cast<std::uint8_t>(length);
+}
+
+} // namespace
+
 PairLookup::PairLookup(const LetterPairs &pairs, Direction direction)
 {
     const bool fromKurdish = direction == Direction::KurdishToUnicode;
@@ -124,18 +160,28 @@ PairLookup::PairLookup(const LetterPairs &pairs, Direction direction)
         m_from[static_cast<std::size_t>(m_count)] = unit;
         m_to[static_cast<std::size_t>(m_count)] = QStringView(to);
         ++m_count;
-        m_filter |= std::uint64_t{1} << (unit & 63u);
         if (to.size() > m_longestOutput)
             m_longestOutput = to.size();
     }
+    const ConversionRules &rules = ConversionRules::of(direction);
+    m_pages = &rules.pages();
+    if (m_count == 0)
+        return;
+    // A pair changes the action of its unit only: copy the pages of the pairs' units.
+    m_ownPages = rules.pages();
+    m_copies.reserve(LetterPairs::PairCount); // the pages point into it: no reallocation
+    for (int i = 0; i < m_count; ++i) {
+        const char16_t unit = m_from[static_cast<std::size_t>(i)];
+        const ActionPage *&page = m_ownPages[unit >> 8];
+        if (page == rules.pages()[unit >> 8]) {
+            m_copies.push_back(*page);
+            page = &m_copies.back();
+        }
+        actionIn(m_copies[static_cast<std::size_t>(page - m_copies.data())], unit) =
+            rules.actionWithPair(unit, find(unit));
+    }
+    m_pages = &m_ownPages;
 }
-
-const ConversionRules::Page ConversionRules::CopyPage = [] {
-    Page page{};
-    for (Entry &entry : page)
-        entry = {0, 0, 1, Kind::Fixed};
-    return page;
-}();
 
 const ConversionRules &ConversionRules::of(Direction direction)
 {
@@ -152,8 +198,10 @@ ConversionRules::ConversionRules(const Rule *rules, int count) : m_rules(rules)
             pairRule = i;
     }
     std::uint8_t next = 0;
+    std::uint8_t nextLookBit = 1;
     for (int low = 0; low < 256; ++low) {
         Bucket &bucket = m_buckets[static_cast<std::size_t>(low)];
+        bool looksAhead = false;
         const auto collect = [&](int from, int to) {
             for (int i = from; i < to; ++i) {
                 const Rule &rule = rules[i];
@@ -162,6 +210,8 @@ ConversionRules::ConversionRules(const Rule *rules, int count) : m_rules(rules)
                 if (rule.match != Match::LetterPair && (rule.input[0] & 0xFF) == low) {
                     Q_ASSERT(next < MaxIndexes);
                     m_indexes[next++] = static_cast<std::uint8_t>(i);
+                    looksAhead =
+                        looksAhead || rule.match == Match::UnitBeforeSeparator || rule.inputLength > 1;
                 }
             }
         };
@@ -170,51 +220,90 @@ ConversionRules::ConversionRules(const Rule *rules, int count) : m_rules(rules)
         bucket.beforeEnd = bucket.afterBegin = next;
         collect(pairRule + 1, count);
         bucket.afterEnd = next;
-
-        setNextFilter(bucket);
-
-        Entry &entry = m_arabicPage[static_cast<std::size_t>(low)];
-        const auto unit = static_cast<char16_t>(0x0600 | low);
-        entry = {0, 0, 1, Kind::Fixed};
-        if (bucket.beforeBegin == bucket.afterEnd)
-            continue;
-        // A one-unit rule always matches once its unit is there, so the rules behind it in
-        // its bucket never get a turn.
-        const Rule &first = rules[m_indexes[bucket.beforeBegin]];
-        if (first.match == Match::Units && first.inputLength == 1) {
-            entry.firstXor = static_cast<char16_t>(unit ^ first.output[0]);
-            entry.second = first.output[1];
-            entry.outputLength = first.outputLength;
-            entry.kind = bucket.beforeBegin != bucket.beforeEnd ? Kind::FixedOverPairs : Kind::Fixed;
-        } else {
-            entry.kind = Kind::Rules;
+        if (looksAhead) {
+            // Seven groups fit beside AlwaysLookBit; the tables have five at most.
+            Q_ASSERT(nextLookBit < AlwaysLookBit);
+            m_lookBits[static_cast<std::size_t>(low)] = nextLookBit;
+            nextLookBit = static_cast<std::uint8_t>(nextLookBit << 1);
         }
+    }
+    buildActions();
+}
+
+void ConversionRules::buildActions()
+{
+    // A page of its own for every unit a rule starts with or looks at, and the separators.
+    std::vector<char16_t> touched(std::begin(SeparatorUnits), std::end(SeparatorUnits));
+    for (int i = 0; i < m_buckets.back().afterEnd; ++i) {
+        const Rule &rule = m_rules[m_indexes[static_cast<std::size_t>(i)]];
+        touched.insert(touched.end(), rule.input.begin(), rule.input.begin() + rule.inputLength);
+    }
+    m_pages.fill(&CopyPage);
+    std::array<int, 256> pageIndex;
+    pageIndex.fill(-1);
+    for (char16_t unit : touched) {
+        if (pageIndex[unit >> 8] < 0) {
+            pageIndex[unit >> 8] = static_cast<int>(m_ownPages.size());
+            m_ownPages.push_back(CopyPage);
+        }
+    }
+    const auto ownAction = [&](char16_t unit) -> UnitAction & {
+        return actionIn(m_ownPages[static_cast<std::size_t>(pageIndex[unit >> 8])], unit);
+    };
+    for (std::size_t page = 0; page < pageIndex.size(); ++page) {
+        if (pageIndex[page] >= 0)
+            m_pages[page] = &m_ownPages[static_cast<std::size_t>(pageIndex[page])];
+    }
+
+    // Which groups may take a unit as their next one.
+    for (int low = 0; low < 256; ++low) {
+        const std::uint8_t bit = m_lookBits[static_cast<std::size_t>(low)];
+        const Bucket &bucket = m_buckets[static_cast<std::size_t>(low)];
+        for (int i = bucket.beforeBegin; bit != 0 && i < bucket.afterEnd; ++i) {
+            const Rule &rule = m_rules[m_indexes[static_cast<std::size_t>(i)]];
+            if (rule.match == Match::UnitBeforeSeparator) {
+                for (char16_t separator : SeparatorUnits)
+                    ownAction(separator).wantedBy |= bit;
+            } else if (rule.inputLength > 1) {
+                ownAction(rule.input[1]).wantedBy |= bit;
+            }
+        }
+    }
+    for (int low = 0; low < 256; ++low) {
+        const auto unit = static_cast<char16_t>(0x0600 | low);
+        ownAction(unit) = actionWithPair(unit, nullptr);
     }
 }
 
-void ConversionRules::setNextFilter(Bucket &bucket) const
+UnitAction ConversionRules::actionWithPair(char16_t unit, const QStringView *replacement) const
 {
-    char16_t base = 0xFFFF;
-    for (int i = bucket.beforeBegin; i < bucket.afterEnd; ++i) {
-        const Rule &rule = m_rules[m_indexes[static_cast<std::size_t>(i)]];
-        if (rule.match == Match::UnitBeforeSeparator)
-            bucket.wantsSeparator = true;
-        else if (rule.inputLength == 1)
-            return; // always matches: no filter
-        else if (rule.input[1] < base)
-            base = rule.input[1];
+    UnitAction action;
+    action.wantedBy = actionOf(m_pages, unit).wantedBy;
+    const bool hasRules = (unit >> 8) == 0x06;
+    const Bucket bucket = hasRules ? m_buckets[unit & 0xFFu] : Bucket{};
+    bool looksAhead = false;
+    // The rules in the order a step tries them, up to the first that needs nothing but
+    // the unit itself: what comes before it may look ahead, and decides only if it does.
+    const auto fixedRule = [&](int from, int to) {
+        for (int i = from; i < to; ++i) {
+            const Rule &rule = m_rules[m_indexes[static_cast<std::size_t>(i)]];
+            if (rule.match == Match::Units && rule.inputLength == 1) {
+                setOutput(action, unit, rule.output.data(), rule.outputLength);
+                return true;
+            }
+            looksAhead = true;
+        }
+        return false;
+    };
+    if (!fixedRule(bucket.beforeBegin, bucket.beforeEnd)) {
+        if (replacement != nullptr)
+            setOutput(action, unit, replacement->utf16(), replacement->size());
+        else
+            fixedRule(bucket.afterBegin, bucket.afterEnd);
     }
-    for (int i = bucket.beforeBegin; i < bucket.afterEnd; ++i) {
-        const Rule &rule = m_rules[m_indexes[static_cast<std::size_t>(i)]];
-        if (rule.match != Match::Units)
-            continue;
-        const int offset = rule.input[1] - base;
-        if (offset >= 64)
-            return;
-        bucket.nextBits |= std::uint64_t{1} << offset;
-    }
-    bucket.nextBase = base;
-    bucket.filtered = true;
+    if (looksAhead)
+        action.lookBit |= m_lookBits[unit & 0xFFu];
+    return action;
 }
 
 namespace {
@@ -265,28 +354,17 @@ inline bool applyPair(char16_t unit, const PairLookup &pairs, char16_t *&out)
 
 } // namespace
 
-template <bool WithPairs>
-qsizetype ConversionRules::slowStep(char16_t unit, const char16_t *source, qsizetype size, qsizetype pos,
-                                    const PairLookup &pairs, RunKind kind, char16_t *&out) const
+// The step of a unit whose rules look ahead, tried rule by rule in table order.
+qsizetype ConversionRules::careful(char16_t unit, const char16_t *source, qsizetype size, qsizetype pos,
+                                   const PairLookup &pairs, RunKind kind, char16_t *&out) const
 {
-    const Bucket &bucket = m_buckets[unit & 0xFFu];
-    if (bucket.filtered && pos + 1 < size) {
-        const char16_t next = source[pos + 1];
-        const unsigned offset = static_cast<unsigned>(next) - bucket.nextBase;
-        const bool wanted = (offset < 64 && ((bucket.nextBits >> offset) & 1u) != 0) ||
-                            (bucket.wantsSeparator && isSeparator(next));
-        if (!wanted) {
-            if (!WithPairs || !applyPair(unit, pairs, out))
-                *out++ = unit;
-            return 1;
-        }
-    }
+    const Bucket bucket = (unit >> 8) == 0x06 ? m_buckets[unit & 0xFFu] : Bucket{};
     for (int i = bucket.beforeBegin; i < bucket.beforeEnd; ++i) {
         if (const qsizetype consumed =
                 apply(m_rules[m_indexes[static_cast<std::size_t>(i)]], source, size, pos, kind, out))
             return consumed;
     }
-    if (WithPairs && applyPair(unit, pairs, out))
+    if (applyPair(unit, pairs, out))
         return 1;
     for (int i = bucket.afterBegin; i < bucket.afterEnd; ++i) {
         if (const qsizetype consumed =
@@ -297,13 +375,16 @@ qsizetype ConversionRules::slowStep(char16_t unit, const char16_t *source, qsize
     return 1;
 }
 
-template <bool WithPairs>
-qsizetype ConversionRules::runWith(const char16_t *source, qsizetype size, qsizetype pos,
-                                   qsizetype stopBefore, qsizetype maxSteps, qsizetype &steps,
-                                   const PairLookup &pairs, RunKind kind, UnitWriter &out) const
+qsizetype ConversionRules::run(const char16_t *source, qsizetype size, qsizetype pos, qsizetype stopBefore,
+                               qsizetype maxSteps, qsizetype &steps, const PairLookup &pairs, RunKind kind,
+                               UnitWriter &out) const
 {
+    const ActionPages &pages = pairs.pages();
     const qsizetype room =
         pairs.longestOutput() > LongestBuiltinOutput ? pairs.longestOutput() : LongestBuiltinOutput;
+    // Below `lookable` every step has a next unit to look at; the text's last unit takes
+    // the careful step, which knows how a text ends.
+    const qsizetype lookable = stopBefore < size ? stopBefore : size - 1;
     qsizetype taken = 0;
     while (pos < stopBefore && taken < maxSteps) {
         // Room for a whole batch of steps at once keeps the capacity test out of the loop.
@@ -313,33 +394,26 @@ qsizetype ConversionRules::runWith(const char16_t *source, qsizetype size, qsize
             batch = maxSteps - taken;
         char16_t *w = out.cursor();
         const qsizetype batchEnd = taken + batch;
-        for (; taken < batchEnd && pos < stopBefore; ++taken) {
+        for (; taken < batchEnd && pos < lookable; ++taken) {
             const char16_t unit = source[pos];
-            const Entry &entry = (unit >> 8) == 0x06 ? m_arabicPage[unit & 0xFFu] : CopyPage[unit & 0xFFu];
-            if (entry.kind == Kind::Rules) {
-                pos += slowStep<WithPairs>(unit, source, size, pos, pairs, kind, w);
+            const UnitAction &action = actionOf(pages, unit);
+            if ((action.lookBit & actionOf(pages, source[pos + 1]).wantedBy) != 0) {
+                pos += careful(unit, source, size, pos, pairs, kind, w);
                 continue;
             }
             ++pos;
-            if (WithPairs && entry.kind == Kind::Fixed && applyPair(unit, pairs, w))
-                continue;
-            w[0] = static_cast<char16_t>(unit ^ entry.firstXor);
-            w[1] = entry.second;
-            w += entry.outputLength;
+            w[0] = static_cast<char16_t>(unit ^ action.firstXor);
+            w[1] = action.second;
+            w += action.length;
+        }
+        if (taken < batchEnd && pos >= lookable && pos < stopBefore) {
+            pos += careful(source[pos], source, size, pos, pairs, kind, w);
+            ++taken;
         }
         out.setCursor(w);
     }
     steps += taken;
     return pos;
-}
-
-qsizetype ConversionRules::run(const char16_t *source, qsizetype size, qsizetype pos, qsizetype stopBefore,
-                               qsizetype maxSteps, qsizetype &steps, const PairLookup &pairs, RunKind kind,
-                               UnitWriter &out) const
-{
-    if (pairs.isEmpty())
-        return runWith<false>(source, size, pos, stopBefore, maxSteps, steps, pairs, kind, out);
-    return runWith<true>(source, size, pos, stopBefore, maxSteps, steps, pairs, kind, out);
 }
 
 } // namespace detail

@@ -8,21 +8,45 @@
 
 #include <array>
 #include <cstdint>
+#include <vector>
 
 namespace pirtok::detail {
 
-// The letter pairs as one direction reads them: a source unit each pair reacts to, and the
-// text that replaces it. Built once per text or per tick, not per character.
+// What one source unit does when no rule needs to look past it: a fixed output of up to
+// two units. `lookBit` names the look-ahead group of the unit's rules; the step looks
+// further only when the next unit's `wantedBy` has that bit, so most units of a group
+// (a و before a letter) are decided without a branch that depends on the text.
+struct UnitAction
+{
+    char16_t firstXor = 0; // the first output unit is the source unit XOR this: 0 copies
+    char16_t second = 0;   // the second output unit, written always, kept if length is 2
+    std::uint8_t length = 1;
+    std::uint8_t lookBit = 0;  // 0: the fixed output is always right
+    std::uint8_t wantedBy = 0; // groups whose rules may take this unit as the next one
+    std::uint8_t unused = 0;
+};
+using ActionPage = std::array<UnitAction, 256>;
+// The action of unit u is (*pages[u >> 8])[u & 0xFF].
+using ActionPages = std::array<const ActionPage *, 256>;
+
+// Every unit wants the careful step of a unit whose action carries this bit.
+inline constexpr std::uint8_t AlwaysLookBit = 0x80;
+
+class ConversionRules;
+
+// The letter pairs as one direction reads them, merged with its rules into the actions of
+// the units they touch. Built once per text or per tick, not per character.
 class PairLookup
 {
 public:
     PairLookup(const LetterPairs &pairs, Direction direction);
+    // The pages point into the object itself.
+    PairLookup(const PairLookup &) = delete;
+    PairLookup &operator=(const PairLookup &) = delete;
 
     // The replacement for `unit`, or nullptr when no pair takes it. The upper row wins.
     const QStringView *find(char16_t unit) const
     {
-        if (((m_filter >> (unit & 63u)) & 1u) == 0)
-            return nullptr;
         for (int i = 0; i < m_count; ++i) {
             if (m_from[i] == unit)
                 return &m_to[i];
@@ -31,17 +55,20 @@ public:
     }
     qsizetype longestOutput() const { return m_longestOutput; }
     bool isEmpty() const { return m_count == 0; }
+    const ActionPages &pages() const { return *m_pages; }
 
 private:
     std::array<char16_t, LetterPairs::PairCount> m_from{};
     std::array<QStringView, LetterPairs::PairCount> m_to{};
     int m_count = 0;
-    std::uint64_t m_filter = 0; // one bit per (unit mod 64) of m_from: most units skip the loop
     qsizetype m_longestOutput = 0;
+    const ActionPages *m_pages = nullptr; // the direction's own pages when there are no pairs
+    ActionPages m_ownPages{};
+    std::vector<ActionPage> m_copies; // the pages a pair changes
 };
 
 // The ordered rule table of one direction, indexed by the first unit a rule needs, so that
-// a step looks only at the rules that can match and most units are copied after one test.
+// a step looks only at the rules that can match and most units are copied after one look-up.
 class ConversionRules
 {
 public:
@@ -72,55 +99,32 @@ public:
         std::array<char16_t, 2> output;
     };
 
+    const ActionPages &pages() const { return m_pages; }
+    // The action of `unit` once `replacement` (a pair's text, or nullptr for none) takes
+    // part in its rules.
+    UnitAction actionWithPair(char16_t unit, const QStringView *replacement) const;
+
 private:
     ConversionRules(const Rule *rules, int count);
-    template <bool WithPairs>
-    qsizetype runWith(const char16_t *source, qsizetype size, qsizetype pos, qsizetype stopBefore,
-                      qsizetype maxSteps, qsizetype &steps, const PairLookup &pairs, RunKind kind,
-                      UnitWriter &out) const;
-    template <bool WithPairs>
-    qsizetype slowStep(char16_t unit, const char16_t *source, qsizetype size, qsizetype pos,
-                       const PairLookup &pairs, RunKind kind, char16_t *&out) const;
+    void buildActions();
+    qsizetype careful(char16_t unit, const char16_t *source, qsizetype size, qsizetype pos,
+                      const PairLookup &pairs, RunKind kind, char16_t *&out) const;
 
     // Rules whose first input unit is U+06xx, by the low byte, in table order, split at the
     // letter-pair rule: `before` rules are tried before the pairs, `after` rules after them.
     struct Bucket
     {
         std::uint8_t beforeBegin = 0, beforeEnd = 0, afterBegin = 0, afterEnd = 0;
-        // A quick no for the next unit: bit (next - nextBase) for each second unit a rule
-        // wants, plus whether a rule wants a separator. Without a filter every test passes.
-        bool filtered = false;
-        bool wantsSeparator = false;
-        char16_t nextBase = 0;
-        std::uint64_t nextBits = 0;
     };
     static constexpr int MaxIndexes = 32;
-    void setNextFilter(Bucket &bucket) const;
-
-    // What a unit does when its first rule needs no look-ahead (or it has no rule): a fixed
-    // output. Derived from the table, so that the step of most units is one look-up.
-    enum class Kind : std::uint8_t
-    {
-        Fixed,          // the fixed output, unless a letter pair takes the unit first
-        FixedOverPairs, // the fixed output; its rule comes before the pairs
-        Rules,          // the bucket's rules must look further
-    };
-    struct Entry
-    {
-        char16_t firstXor; // the first output unit is the source unit XOR this: 0 copies
-        char16_t second;   // the second output unit, written always, kept if outputLength is 2
-        std::uint8_t outputLength;
-        Kind kind;
-    };
-    using Page = std::array<Entry, 256>;
-    // Every built-in rule starts in U+06xx; every other unit is copied through one shared
-    // page of zeros.
-    static const Page CopyPage;
 
     const Rule *m_rules;
     std::array<Bucket, 256> m_buckets{};
-    Page m_arabicPage{};
     std::array<std::uint8_t, MaxIndexes> m_indexes{};
+    std::array<std::uint8_t, 256> m_lookBits{}; // per bucket: its look-ahead group, or 0
+
+    ActionPages m_pages{};
+    std::vector<ActionPage> m_ownPages; // the pages a rule or a separator touches
 };
 
 } // namespace pirtok::detail
