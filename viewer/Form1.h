@@ -1,0 +1,39 @@
+#pragma once
+
+#include "ui/ImageBox.h"
+#include "ui/Label.h"
+#include "ui/TwipsGeometry.h"
+
+#include <QWidget>
+
+#include <functional>
+
+class QWindow;
+
+// The help viewer's one window: no frame, no title bar, exactly the size of its picture.
+// Dragging the picture moves it; the "X" over the top right corner closes it.
+class Form1 : public QWidget, public TwipsGeometry
+{
+    Q_OBJECT
+
+public:
+    explicit Form1(QWidget *parent = nullptr);
+
+    ImageBox *Im;
+    Label *Label1;
+
+    // How a press on the picture hands the window to the system to follow the mouse.
+    // Tests replace it; an empty function restores the system's move.
+    using MoveFunction = std::function<void(QWindow *window)>;
+    static void setMoveFunction(MoveFunction function);
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void load();
+    void refreshPicture();
+    void imMouseDown();
+
+    bool m_followsScreen = false;
+};
