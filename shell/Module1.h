@@ -9,8 +9,19 @@
 
 class Label;
 
-// The procedures the whole program shares: the one message box and the yes/no dialog.
+// The procedures the whole program shares: the one message box, the yes/no dialog and the
+// file procedures of the saved text.
 namespace Module1 {
+
+// The whole file at `path` as UTF-16 little-endian code units; the empty text when it is
+// missing or cannot be read. `unreadable` (when given) tells a file that is there but
+// could not be read whole from one that is missing.
+QString ReadWholeFile(const QString &path, bool *unreadable = nullptr);
+
+// Replaces the file at `path` with `content` as UTF-16 little-endian code units, readable
+// by its owner only. The new file takes the old one's place only when every byte was
+// written, so a failed save leaves the previous file whole. False when it failed.
+bool ReplaceFile(const QString &path, const QString &content);
 
 // Which window owns a message box: a given one, or the window active in the program.
 struct OwnerWindow

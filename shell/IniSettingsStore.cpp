@@ -1,0 +1,31 @@
+#include "shell/IniSettingsStore.h"
+
+#include <QDir>
+#include <QSettings>
+#include <QStandardPaths>
+
+QString IniSettingsStore::filePath(const QString &application)
+{
+    const QDir config(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
+    return config.filePath(application + u'/' + application + QStringLiteral(".ini"));
+}
+
+QString IniSettingsStore::read(const QString &application, const QString &section, const QString &key,
+                               const QString &defaultValue) const
+{
+    QSettings settings(filePath(application), QSettings::IniFormat);
+    settings.beginGroup(section);
+    const QVariant value = settings.value(key);
+    return value.isValid() ? value.toString() : defaultValue;
+}
+
+bool IniSettingsStore::write(const QString &application, const QString &section, const QString &key,
+                             const QString &text)
+{
+    QSettings settings(filePath(application), QSettings::IniFormat);
+    settings.beginGroup(section);
+    settings.setValue(key, text);
+    settings.endGroup();
+    settings.sync();
+    return settings.status() == QSettings::NoError;
+}

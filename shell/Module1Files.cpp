@@ -1,0 +1,50 @@
+// The file procedures of Module1.
+#include "shell/Module1.h"
+#include "shell/core/SavedTextCodec.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <new>
+
+namespace Module1 {
+
+QString ReadWholeFile(const QString &path, bool *unreadable)
+{
+    if (unreadable)
+        *unreadable = false;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (unreadable)
+            *unreadable = QFileInfo::exists(path) || QFileInfo(path).isSymLink();
+        return QString();
+    }
+    try {
+        const QByteArray bytes = file.readAll();
+        if (file.error() == QFileDevice::NoError && bytes.size() == file.size())
+            return SavedTextCodec::decode(bytes);
+    } catch (const std::bad_alloc &) {
+        // Too large to hold: reported like any other file that cannot be read.
+    }
+    if (unreadable)
+        *unreadable = true;
+    return QString();
+}
+
+bool ReplaceFile(const QString &path, const QString &content)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    if (!file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner))
+        return false;
+    const QByteArray bytes = SavedTextCodec::encode(content);
+    // Under a file-size limit a write can stop short without an error; committing then
+    // would put a truncated file in the old one's place.
+    if (file.write(bytes) != bytes.size() || !file.flush())
+        return false;
+    return file.commit();
+}
+
+} // namespace Module1
