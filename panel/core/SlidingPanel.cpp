@@ -4,7 +4,7 @@
 
 namespace pirtok {
 
-void SlidingPanel::create()
+void SlidingPanel::scheduleDelayedStart()
 {
     m_host.setTimerInterval(PanelTimer::DelayedInit, DelayedInitInterval);
 }
@@ -28,7 +28,7 @@ void SlidingPanel::delayedStart(const ScreenReading &screen)
     m_host.setTimerInterval(PanelTimer::AppFocus, CheckInterval);
 }
 
-void SlidingPanel::abandonStart()
+void SlidingPanel::cancelDelayedStart()
 {
     m_host.setTimerInterval(PanelTimer::DelayedInit, 0);
 }

@@ -27,8 +27,8 @@ public:
 
     explicit SlidingPanel(PanelHost &host) : m_host(host) {}
 
-    // Arms the delayed start. Call once the host can take the call.
-    void create();
+    // Arms the delayed start (again, after a cancel). Call once the host can take the call.
+    void scheduleDelayedStart();
 
     int NumSteps() const { return m_numSteps; }
     // 0 or less cannot divide a window into steps: it is taken as 1.
@@ -43,8 +43,8 @@ public:
     // First tick of the delayed-start timer, once the host is known to be a window:
     // centres the window, hangs it at the closed position, keeps it on top, starts the checks.
     void delayedStart(const ScreenReading &screen);
-    // The host is not a window: the delayed start stops for good and nothing else runs.
-    void abandonStart();
+    // Stops the delayed start; nothing else runs until it is scheduled again.
+    void cancelDelayedStart();
 
     // Starts a slide down (`down`) or up from wherever the window is.
     void StartSliding(bool down);

@@ -133,7 +133,7 @@ void TestSlidingPanel::delayedStart()
     RecordingHost host;
     host.window = window;
     SlidingPanel panel(host);
-    panel.create();
+    panel.scheduleDelayedStart();
     QCOMPARE(host.interval(PanelTimer::DelayedInit), SlidingPanel::DelayedInitInterval);
     panel.setHangDown(hangDown);
     panel.delayedStart({screenPixels, twipsPerPixel, twipsPerPixel});
@@ -155,8 +155,8 @@ void TestSlidingPanel::abandonedStartStopsEverything()
 {
     RecordingHost host;
     SlidingPanel panel(host);
-    panel.create();
-    panel.abandonStart();
+    panel.scheduleDelayedStart();
+    panel.cancelDelayedStart();
     QCOMPARE(host.intervals, (std::array<int, 4>{}));
     QVERIFY(host.tops.isEmpty());
     QVERIFY(!host.topmost);
@@ -275,7 +275,7 @@ void TestSlidingPanel::script()
     host.window = QRect(0, 0, 6000, height);
     SlidingPanel panel(host);
     panel.setNumSteps(numSteps);
-    panel.create();
+    panel.scheduleDelayedStart();
     panel.delayedStart({ScreenPixels, 15, 15});
     host.tops.clear();
 
