@@ -7,6 +7,7 @@
 #include "convert/ReverseCommand.h"
 #include "keyboard/KeyboardTyping.h"
 #include "keyboard/UndoCommand.h"
+#include "look/FontStyle.h"
 #include "search/SearchCommands.h"
 
 PirtokApp::PirtokApp()
@@ -18,6 +19,7 @@ PirtokApp::PirtokApp()
     new ProgressBar(m_window);
     new LetterPairPanel(m_window);
     new ReverseCommand(m_window);
+    new FontStyle(m_window);
     new SearchCommands(m_window);
 
     FillDirectionList(m_window);
