@@ -2,6 +2,8 @@
 
 #include <QMouseEvent>
 
+#include <utility>
+
 Label::Label(QWidget *parent) : QLabel(parent), TwipsGeometry(this)
 {
     setMouseTracking(true);
@@ -65,8 +67,16 @@ void Label::mouseReleaseEvent(QMouseEvent *event)
 {
     Q_EMIT mouseUp(event->button());
     // A click is a press and release over the label, with any button.
-    if (rect().contains(event->position().toPoint()))
+    const bool endsDoubleClick = std::exchange(m_releaseEndsDoubleClick, false);
+    if (!endsDoubleClick && rect().contains(event->position().toPoint()))
         Q_EMIT click();
+}
+
+void Label::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    // Stands for the second press of a double-click (it may also follow that press).
+    m_releaseEndsDoubleClick = true;
+    Q_EMIT mouseDown(event->button());
 }
 
 void Label::mouseMoveEvent(QMouseEvent *event)

@@ -4,7 +4,9 @@
 
 #include <QLabel>
 
-// A label that also serves as a button: it reports mouse down, up, move and click.
+// A label that also serves as a button: it reports mouse down, up, move and click. Every
+// press, the second of a double-click too, raises mouseDown and its release mouseUp, so a
+// pressed look follows the button; a double-click is one click, raised on the first release.
 class Label : public QLabel, public TwipsGeometry
 {
     Q_OBJECT
@@ -43,8 +45,11 @@ Q_SIGNALS:
 protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
 
 private:
     Border m_border = Border::None;
+    // The coming release ends a double-click, whose click was raised by its first release.
+    bool m_releaseEndsDoubleClick = false;
 };
