@@ -355,24 +355,25 @@ inline bool applyPair(char16_t unit, const PairLookup &pairs, char16_t *&out)
 } // namespace
 
 // The step of a unit whose rules look ahead, tried rule by rule in table order.
-qsizetype ConversionRules::careful(char16_t unit, const char16_t *source, qsizetype size, qsizetype pos,
-                                   const PairLookup &pairs, RunKind kind, char16_t *&out) const
+ConversionRules::Stepped ConversionRules::careful(char16_t unit, const char16_t *source, qsizetype size,
+                                                  qsizetype pos, const PairLookup &pairs, RunKind kind,
+                                                  char16_t *out) const
 {
     const Bucket bucket = (unit >> 8) == 0x06 ? m_buckets[unit & 0xFFu] : Bucket{};
     for (int i = bucket.beforeBegin; i < bucket.beforeEnd; ++i) {
         if (const qsizetype consumed =
                 apply(m_rules[m_indexes[static_cast<std::size_t>(i)]], source, size, pos, kind, out))
-            return consumed;
+            return {consumed, out};
     }
     if (applyPair(unit, pairs, out))
-        return 1;
+        return {1, out};
     for (int i = bucket.afterBegin; i < bucket.afterEnd; ++i) {
         if (const qsizetype consumed =
                 apply(m_rules[m_indexes[static_cast<std::size_t>(i)]], source, size, pos, kind, out))
-            return consumed;
+            return {consumed, out};
     }
     *out++ = unit;
-    return 1;
+    return {1, out};
 }
 
 qsizetype ConversionRules::run(const char16_t *source, qsizetype size, qsizetype pos, qsizetype stopBefore,
@@ -398,7 +399,9 @@ qsizetype ConversionRules::run(const char16_t *source, qsizetype size, qsizetype
             const char16_t unit = source[pos];
             const UnitAction &action = actionOf(pages, unit);
             if ((action.lookBit & actionOf(pages, source[pos + 1]).wantedBy) != 0) {
-                pos += careful(unit, source, size, pos, pairs, kind, w);
+                const Stepped stepped = careful(unit, source, size, pos, pairs, kind, w);
+                pos += stepped.consumed;
+                w = stepped.out;
                 continue;
             }
             ++pos;
@@ -407,7 +410,9 @@ qsizetype ConversionRules::run(const char16_t *source, qsizetype size, qsizetype
             w += action.length;
         }
         if (taken < batchEnd && pos >= lookable && pos < stopBefore) {
-            pos += careful(source[pos], source, size, pos, pairs, kind, w);
+            const Stepped stepped = careful(source[pos], source, size, pos, pairs, kind, w);
+            pos += stepped.consumed;
+            w = stepped.out;
             ++taken;
         }
         out.setCursor(w);

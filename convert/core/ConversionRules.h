@@ -107,8 +107,14 @@ public:
 private:
     ConversionRules(const Rule *rules, int count);
     void buildActions();
-    qsizetype careful(char16_t unit, const char16_t *source, qsizetype size, qsizetype pos,
-                      const PairLookup &pairs, RunKind kind, char16_t *&out) const;
+    // A step's source units consumed and the output cursor after it, in registers.
+    struct Stepped
+    {
+        qsizetype consumed;
+        char16_t *out;
+    };
+    Stepped careful(char16_t unit, const char16_t *source, qsizetype size, qsizetype pos,
+                    const PairLookup &pairs, RunKind kind, char16_t *out) const;
 
     // Rules whose first input unit is U+06xx, by the low byte, in table order, split at the
     // letter-pair rule: `before` rules are tried before the pairs, `after` rules after them.
