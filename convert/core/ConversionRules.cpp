@@ -255,23 +255,81 @@ void ConversionRules::buildActions()
             m_pages[page] = &m_ownPages[static_cast<std::size_t>(pageIndex[page])];
     }
 
-    // Which groups may take a unit as their next one.
+    // Which groups may take a unit as their next one, and the unit's slot among them:
+    // one for each second unit of a rule, one shared by the other separators.
+    std::vector<char16_t> slotUnits{0};
+    const auto giveSlot = [&](char16_t unit) {
+        UnitAction &action = ownAction(unit);
+        if (action.slot == 0) {
+            Q_ASSERT(slotUnits.size() < Slots);
+            action.slot = static_cast<std::uint8_t>(slotUnits.size());
+            slotUnits.push_back(unit);
+        }
+    };
+    bool separatorsWanted = false;
     for (int low = 0; low < 256; ++low) {
         const std::uint8_t bit = m_lookBits[static_cast<std::size_t>(low)];
         const Bucket &bucket = m_buckets[static_cast<std::size_t>(low)];
         for (int i = bucket.beforeBegin; bit != 0 && i < bucket.afterEnd; ++i) {
             const Rule &rule = m_rules[m_indexes[static_cast<std::size_t>(i)]];
             if (rule.match == Match::UnitBeforeSeparator) {
+                separatorsWanted = true;
                 for (char16_t separator : SeparatorUnits)
                     ownAction(separator).wantedBy |= bit;
             } else if (rule.inputLength > 1) {
                 ownAction(rule.input[1]).wantedBy |= bit;
+                giveSlot(rule.input[1]);
             }
         }
+    }
+    if (separatorsWanted) {
+        const auto shared = static_cast<std::uint8_t>(slotUnits.size());
+        for (char16_t separator : SeparatorUnits) {
+            UnitAction &action = ownAction(separator);
+            if (action.slot == 0)
+                action.slot = shared;
+        }
+        slotUnits.push_back(SeparatorUnits[0]); // stands for all of them
     }
     for (int low = 0; low < 256; ++low) {
         const auto unit = static_cast<char16_t>(0x0600 | low);
         ownAction(unit) = actionWithPair(unit, nullptr);
+    }
+    buildFollowSteps(slotUnits);
+}
+
+// What careful() does for each group's unit before each slot's unit, where two units are
+// enough to tell.
+void ConversionRules::buildFollowSteps(const std::vector<char16_t> &slotUnits)
+{
+    for (int slot = 0; slot < Slots; ++slot)
+        m_follow[static_cast<std::size_t>(followRow(AlwaysLookBit) * Slots + slot)].consumed = 0;
+    for (int low = 0; low < 256; ++low) {
+        const std::uint8_t bit = m_lookBits[static_cast<std::size_t>(low)];
+        if (bit == 0)
+            continue;
+        const Bucket &bucket = m_buckets[static_cast<std::size_t>(low)];
+        for (std::size_t slot = 1; slot < slotUnits.size(); ++slot) {
+            const char16_t next = slotUnits[slot];
+            FollowStep &follow = m_follow[static_cast<std::size_t>(followRow(bit) * Slots) + slot];
+            for (int i = bucket.beforeBegin; i < bucket.afterEnd; ++i) {
+                const Rule &rule = m_rules[m_indexes[static_cast<std::size_t>(i)]];
+                if (rule.match == Match::UnitBeforeSeparator) {
+                    if (!isSeparator(next))
+                        continue;
+                    follow = {rule.output[0], 0, 0xFFFF, 2, 2};
+                } else if (rule.inputLength == 2) {
+                    if (rule.input[1] != next)
+                        continue;
+                    follow = {rule.output[0], rule.output[1], 0, rule.outputLength, 2};
+                } else if (rule.inputLength == 3) {
+                    if (rule.input[1] != next)
+                        continue;
+                    follow.consumed = 0;
+                }
+                break; // a one-unit rule: the unit's own action
+            }
+        }
     }
 }
 
@@ -279,6 +337,7 @@ UnitAction ConversionRules::actionWithPair(char16_t unit, const QStringView *rep
 {
     UnitAction action;
     action.wantedBy = actionOf(m_pages, unit).wantedBy;
+    action.slot = actionOf(m_pages, unit).slot;
     const bool hasRules = (unit >> 8) == 0x06;
     const Bucket bucket = hasRules ? m_buckets[unit & 0xFFu] : Bucket{};
     bool looksAhead = false;
@@ -301,8 +360,12 @@ UnitAction ConversionRules::actionWithPair(char16_t unit, const QStringView *rep
         else
             fixedRule(bucket.afterBegin, bucket.afterEnd);
     }
-    if (looksAhead)
-        action.lookBit |= m_lookBits[unit & 0xFFu];
+    // The follow steps know the rules, not the pairs: where a pair takes part, or the
+    // output is too long for an action, only the careful step can tell.
+    if (looksAhead && action.lookBit == 0 && replacement == nullptr)
+        action.lookBit = m_lookBits[unit & 0xFFu];
+    else if (looksAhead)
+        action.lookBit = AlwaysLookBit;
     return action;
 }
 
@@ -397,17 +460,24 @@ qsizetype ConversionRules::run(const char16_t *source, qsizetype size, qsizetype
         const qsizetype batchEnd = taken + batch;
         for (; taken < batchEnd && pos < lookable; ++taken) {
             const char16_t unit = source[pos];
+            const char16_t next = source[pos + 1];
             const UnitAction &action = actionOf(pages, unit);
-            if ((action.lookBit & actionOf(pages, source[pos + 1]).wantedBy) != 0) {
+            const UnitAction &nextAction = actionOf(pages, next);
+            const FollowStep &follow =
+                m_follow[static_cast<std::size_t>(followRow(action.lookBit) * Slots + nextAction.slot)];
+            // Chosen without a branch: the unit alone, or the unit and the next one.
+            const unsigned consumed = (action.lookBit & nextAction.wantedBy) != 0 ? follow.consumed : 1u;
+            if (consumed == 0) {
                 const Stepped stepped = careful(unit, source, size, pos, pairs, kind, w);
                 pos += stepped.consumed;
                 w = stepped.out;
                 continue;
             }
-            ++pos;
-            w[0] = static_cast<char16_t>(unit ^ action.firstXor);
-            w[1] = action.second;
-            w += action.length;
+            const bool both = consumed == 2;
+            w[0] = both ? follow.first : static_cast<char16_t>(unit ^ action.firstXor);
+            w[1] = both ? static_cast<char16_t>(follow.second | (next & follow.nextMask)) : action.second;
+            w += both ? follow.length : action.length;
+            pos += consumed;
         }
         if (taken < batchEnd && pos >= lookable && pos < stopBefore) {
             const Stepped stepped = careful(source[pos], source, size, pos, pairs, kind, w);

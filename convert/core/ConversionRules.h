@@ -23,13 +23,13 @@ struct UnitAction
     std::uint8_t length = 1;
     std::uint8_t lookBit = 0;  // 0: the fixed output is always right
     std::uint8_t wantedBy = 0; // groups whose rules may take this unit as the next one
-    std::uint8_t unused = 0;
+    std::uint8_t slot = 0;     // which next unit it is to the groups that want it; 0: none
 };
 using ActionPage = std::array<UnitAction, 256>;
 // The action of unit u is (*pages[u >> 8])[u & 0xFF].
 using ActionPages = std::array<const ActionPage *, 256>;
 
-// Every unit wants the careful step of a unit whose action carries this bit.
+// Every unit wants the careful step of a unit whose action carries this bit (and no other).
 inline constexpr std::uint8_t AlwaysLookBit = 0x80;
 
 class ConversionRules;
@@ -105,8 +105,26 @@ public:
     UnitAction actionWithPair(char16_t unit, const QStringView *replacement) const;
 
 private:
+    // The step of a group's unit before a next unit that the group wants, when the two
+    // decide it: `consumed` 2 with the output (the next unit itself where nextMask is
+    // all ones, for a separator), 1 when the unit's own action holds, 0 when only the
+    // careful step can tell (a third unit decides, or a letter pair takes part).
+    struct FollowStep
+    {
+        char16_t first = 0;
+        char16_t second = 0;
+        char16_t nextMask = 0;
+        std::uint8_t length = 0;
+        std::uint8_t consumed = 1;
+    };
+    // Rows: seven groups, AlwaysLookBit's, and units without a group.
+    static constexpr int FollowRows = 9;
+    static constexpr int Slots = 32;
+    static int followRow(std::uint8_t lookBit) { return __builtin_ctz(lookBit | 0x100u); }
+
     ConversionRules(const Rule *rules, int count);
     void buildActions();
+    void buildFollowSteps(const std::vector<char16_t> &slotUnits);
     // A step's source units consumed and the output cursor after it, in registers.
     struct Stepped
     {
@@ -128,6 +146,8 @@ private:
     std::array<Bucket, 256> m_buckets{};
     std::array<std::uint8_t, MaxIndexes> m_indexes{};
     std::array<std::uint8_t, 256> m_lookBits{}; // per bucket: its look-ahead group, or 0
+
+    std::array<FollowStep, FollowRows * Slots> m_follow{};
 
     ActionPages m_pages{};
     std::vector<ActionPage> m_ownPages; // the pages a rule or a separator touches
