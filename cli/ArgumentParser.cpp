@@ -14,7 +14,8 @@ namespace pirtok::cli {
 
 namespace {
 
-bool parseEncoding(std::string name, TextEncoding &encoding)
+// The Windows Arabic code page is read only: most Kurdish letters have no place in it.
+bool parseEncoding(std::string name, bool input, TextEncoding &encoding)
 {
     std::transform(name.begin(), name.end(), name.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
@@ -24,6 +25,10 @@ bool parseEncoding(std::string name, TextEncoding &encoding)
     }
     if (name == "utf-16le" || name == "utf16le") {
         encoding = TextEncoding::Utf16Le;
+        return true;
+    }
+    if (input && (name == "cp1256" || name == "windows-1256")) {
+        encoding = TextEncoding::Cp1256;
         return true;
     }
     return false;
@@ -130,7 +135,7 @@ ArgumentParser::Result ArgumentParser::parse(const std::vector<std::string> &arg
             options.showHelp = takeNoValue();
             return result;
         }
-        if (name == "--version") {
+        if (name == "--version" || name == "-V") {
             options.showVersion = takeNoValue();
             return result;
         }
@@ -162,11 +167,15 @@ ArgumentParser::Result ArgumentParser::parse(const std::vector<std::string> &arg
         } else if (name == "--from" || name == "--to") {
             if (!takeValue())
                 return result;
-            TextEncoding &encoding = name == "--from" ? options.from : options.to;
-            if (!parseEncoding(value, encoding)) {
-                error = name + " '" + value + "': the encodings are utf-8 and utf-16le";
+            const bool input = name == "--from";
+            if (!parseEncoding(value, input, input ? options.from : options.to)) {
+                error = name + " '" + value +
+                        (input ? "': the input encodings are utf-8, utf-16le and cp1256"
+                               : "': the output encodings are utf-8 and utf-16le");
                 return result;
             }
+            if (input)
+                options.fromGiven = true;
         } else if (name == "-o" || name == "--output") {
             if (!takeValue())
                 return result;
@@ -241,25 +250,33 @@ std::string ArgumentParser::helpText()
            "\n"
            "Encodings (invalid input is refused with its byte offset, never replaced; a\n"
            "byte-order mark is kept as the character it is):\n"
-           "      --from ENC          input encoding: utf-8 (the default) or utf-16le\n"
+           "      --from ENC          input encoding: utf-8, utf-16le, or cp1256 (the Windows\n"
+           "                          Arabic code page of older Kurdish-font files, read\n"
+           "                          through the system's iconv). Without --from, input is\n"
+           "                          UTF-8, or UTF-16LE when it begins with the UTF-16LE\n"
+           "                          byte-order mark (bytes FF FE).\n"
            "      --to ENC            output encoding: utf-8 (the default) or utf-16le\n"
            "\n"
            "Output:\n"
            "  -o, --output OUT        write to OUT instead of standard output. OUT is replaced\n"
            "                          only when the whole conversion succeeded: a failed or\n"
            "                          interrupted run leaves it as it was. OUT may be one of the\n"
-           "                          input files.\n"
+           "                          input files. A device or pipe, or the file that standard\n"
+           "                          output or error is open on (-o /dev/stdout), is written\n"
+           "                          into instead.\n"
            "  -h, --help              show this help and exit\n"
-           "      --version           show the version and exit\n"
+           "  -V, --version           show the version and exit\n"
            "\n"
            "While an input file of more than 8 MiB is converted and standard error is a\n"
-           "terminal, a progress line is shown there.\n"
+           "terminal, a progress line is shown there. Input from a pipe or terminal is\n"
+           "converted and written out as it comes.\n"
            "\n"
            "Exit status: 0 on success, 1 on invalid input or a read or write error (the message\n"
            "names the file and the byte offset), 2 on wrong usage.\n"
            "\n"
            "Examples:\n"
            "  pirtok-convert book.txt -o book-unicode.txt\n"
+           "  pirtok-convert --from cp1256 old.txt -o new.txt\n"
            "  pirtok-convert --to-kurdish-font --to utf-16le < article.txt > article-font.txt\n"
            "  cat part1.txt part2.txt | pirtok-convert --pair " +
            examplePair + " > joined.txt\n";

@@ -16,8 +16,17 @@ namespace {
 // The signal handler may only touch plain memory: the path of the one temporary in use.
 char g_tempPath[PATH_MAX + 1];
 volatile std::sig_atomic_t g_armed = 0;
-constexpr int CleanupSignals[] = {SIGINT, SIGTERM, SIGHUP};
-struct sigaction g_previous[3];
+// Every signal whose default action ends the program and that a handler may catch: the
+// temporary goes with the program, whichever of them ends it (SIGXFSZ: a file-size limit).
+constexpr int CleanupSignals[] = {SIGINT,  SIGTERM, SIGHUP,  SIGQUIT, SIGXFSZ,   SIGXCPU,
+                                  SIGPIPE, SIGALRM, SIGUSR1, SIGUSR2, SIGVTALRM, SIGPROF};
+constexpr int CleanupSignalCount = sizeof(CleanupSignals) / sizeof(CleanupSignals[0]);
+struct sigaction g_previous[CleanupSignalCount];
+bool g_caught[CleanupSignalCount];
+
+// The temporary's name adds this much to the target's: "." before, ".pirtok-XXXXXX" after.
+constexpr const char *TempSuffix = ".pirtok-XXXXXX";
+constexpr std::size_t TempExtra = 1 + 14;
 
 extern "C" void removeTemporaryAndDie(int signal)
 {
@@ -35,15 +44,24 @@ void arm(const std::string &path)
     struct sigaction action = {};
     action.sa_handler = removeTemporaryAndDie;
     sigemptyset(&action.sa_mask);
-    for (int i = 0; i < 3; ++i)
-        ::sigaction(CleanupSignals[i], &action, &g_previous[i]);
+    for (int i = 0; i < CleanupSignalCount; ++i) {
+        // A signal that the caller set to be ignored (nohup, a background job's SIGINT)
+        // stays ignored: it must not end the program.
+        g_caught[i] = ::sigaction(CleanupSignals[i], nullptr, &g_previous[i]) == 0 &&
+                      g_previous[i].sa_handler != SIG_IGN;
+        if (g_caught[i])
+            ::sigaction(CleanupSignals[i], &action, nullptr);
+    }
 }
 
 void disarm()
 {
     g_armed = 0;
-    for (int i = 0; i < 3; ++i)
-        ::sigaction(CleanupSignals[i], &g_previous[i], nullptr);
+    for (int i = 0; i < CleanupSignalCount; ++i) {
+        if (g_caught[i])
+            ::sigaction(CleanupSignals[i], &g_previous[i], nullptr);
+        g_caught[i] = false;
+    }
 }
 
 // Holds the cleanup signals back while the temporary changes hands.
@@ -70,6 +88,23 @@ std::string folderOf(const std::string &path)
     if (slash == std::string::npos)
         return ".";
     return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+// The name of the temporary beside `base` (a file name without folder), shortened so that
+// it fits the folder's limit on a name where the target's own name is near it.
+std::string temporaryName(const std::string &folder, const std::string &base)
+{
+    const long limit = ::pathconf(folder.c_str(), _PC_NAME_MAX);
+    const std::size_t nameMax = limit > 0 ? static_cast<std::size_t>(limit) : NAME_MAX;
+    std::string kept = base;
+    if (kept.size() + TempExtra > nameMax) {
+        std::size_t cut = nameMax > TempExtra ? nameMax - TempExtra : 0;
+        // Cut before a whole UTF-8 character, so the hidden name stays readable.
+        while (cut > 0 && (static_cast<unsigned char>(kept[cut]) & 0xC0) == 0x80)
+            --cut;
+        kept.resize(cut);
+    }
+    return "." + kept + TempSuffix;
 }
 
 std::string describe(const std::string &what, const std::string &path)
@@ -108,7 +143,8 @@ bool AtomicOutputFile::open(const std::string &target, std::string &error)
     }
     const std::size_t slash = m_target.rfind('/');
     const std::string base = slash == std::string::npos ? m_target : m_target.substr(slash + 1);
-    const std::string pattern = folderOf(m_target) + "/." + base + ".pirtok-XXXXXX";
+    const std::string folder = folderOf(m_target);
+    const std::string pattern = folder + "/" + temporaryName(folder, base);
     if (pattern.size() > PATH_MAX) {
         error = "cannot write '" + target + "': the name is too long";
         return false;

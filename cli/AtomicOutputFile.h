@@ -7,8 +7,9 @@ namespace pirtok::cli {
 // An output file that appears whole or not at all: the text goes to a temporary file in
 // the target's folder, which is synced and renamed over the target only on commit().
 // Until then the target is untouched; the temporary is removed on discard(), on
-// destruction and when SIGINT, SIGTERM or SIGHUP ends the program. A target that exists
-// and is not a regular file (a device, a pipe) is written into directly instead.
+// destruction and when a signal ends the program (SIGINT, SIGTERM, SIGHUP, SIGQUIT, a
+// file-size limit's SIGXFSZ and the like; one the caller ignores stays ignored). A target
+// that exists and is not a regular file (a device, a pipe) is written into directly.
 class AtomicOutputFile
 {
 public:

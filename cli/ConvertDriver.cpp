@@ -1,6 +1,8 @@
 #include "cli/ConvertDriver.h"
 
 #include "cli/ProgressMeter.h"
+#include "cli/StandardStreams.h"
+#include "cli/WriteFully.h"
 #include "convert/core/StreamConverter.h"
 
 #include <algorithm>
@@ -19,19 +21,25 @@ namespace {
 // Output is written in pieces of about this size, whatever the read size.
 constexpr std::size_t FlushSize = std::size_t(1) << 20;
 
-std::string errnoText()
+std::string errnoText(int error = errno)
 {
-    return std::strerror(errno);
+    return std::strerror(error);
+}
+
+// Text from a pipe, terminal or socket may come slowly (`tail -f log | pirtok-convert`):
+// what each read brings is passed on at once.
+bool arrivesInPieces(int fd)
+{
+    struct stat st = {};
+    return ::fstat(fd, &st) == 0 && (S_ISFIFO(st.st_mode) || S_ISCHR(st.st_mode) || S_ISSOCK(st.st_mode));
 }
 
 } // namespace
 
 ConvertDriver::ConvertDriver(ConvertOptions options)
-    : m_options(std::move(options)),
-      m_utf16In(m_options.from == TextEncoding::Utf16Le && m_options.to == TextEncoding::Utf8),
-      m_in(new char[m_options.bufferSize]),
-      m_units(new char16_t[std::max(Utf8Decoder::maxUnits(m_options.bufferSize),
-                                    Utf16LeCodec::maxUnits(m_options.bufferSize))])
+    : m_options(std::move(options)), m_decoder(m_options),
+      m_inCapacity(std::max(m_options.bufferSize, InputDecoder::MarkSize)), m_in(new char[m_inCapacity]),
+      m_units(new char16_t[InputDecoder::maxUnits(m_inCapacity)])
 {
 }
 
@@ -40,24 +48,14 @@ ConvertDriver::~ConvertDriver() = default;
 void ConvertDriver::report(const std::string &message)
 {
     const std::string text = "pirtok-convert: " + message + "\n";
-    if (::write(2, text.data(), text.size()) < 0)
-        return; // nowhere left to tell
+    std::size_t written = 0;
+    writeFully(2, text.data(), text.size(), written); // when this fails, nowhere is left to tell
 }
 
 int ConvertDriver::run()
 {
-    if (!m_options.output.empty()) {
-        std::string error;
-        if (!m_file.open(m_options.output, error)) {
-            report(error);
-            return 1;
-        }
-        m_outFd = m_file.fd();
-        m_outName = m_options.output;
-    } else {
-        m_outFd = 1;
-        m_outName = "standard output";
-    }
+    if (!openOutput())
+        return 1;
     std::vector<std::string> inputs = m_options.inputs;
     if (inputs.empty())
         inputs.push_back("-");
@@ -66,7 +64,7 @@ int ConvertDriver::run()
             // Like any filter, standard output gets all that was converted before the
             // fault, whatever the buffer held; an output file is left as it was.
             std::string ignored;
-            if (m_options.output.empty())
+            if (!m_toFile)
                 flushOutput(ignored);
             m_file.discard();
             return 1;
@@ -78,26 +76,54 @@ int ConvertDriver::run()
         m_file.discard();
         return 1;
     }
-    if (!m_options.output.empty()) {
-        if (!m_file.commit(error)) {
-            report(error);
-            return 1;
-        }
+    if (m_toFile && !m_file.commit(error)) {
+        report(error);
+        return 1;
     }
     return 0;
+}
+
+bool ConvertDriver::openOutput()
+{
+    // `-o /dev/stdout` with standard output on a file: replacing that file would destroy
+    // what the caller wrote there before and after, so write into the descriptor instead.
+    const int standard = m_options.output.empty() ? 1 : StandardStreams::descriptorFor(m_options.output);
+    if (standard < 0) {
+        std::string error;
+        if (!m_file.open(m_options.output, error)) {
+            report(error);
+            return false;
+        }
+        m_toFile = true;
+        m_outFd = m_file.fd();
+        m_outName = m_options.output;
+        return true;
+    }
+    m_outFd = standard;
+    m_outName = StandardStreams::name(standard);
+    if (StandardStreams::wasClosed(standard)) {
+        report(m_outName + ": cannot write: " + errnoText(EBADF));
+        return false;
+    }
+    return true;
 }
 
 bool ConvertDriver::convertInput(const std::string &name)
 {
     const bool isStdin = name == "-";
-    const std::string display = isStdin ? std::string("standard input") : name;
+    const std::string display = isStdin ? std::string(StandardStreams::name(0)) : name;
+    if (isStdin && StandardStreams::wasClosed(0)) {
+        report(display + ": cannot read: " + errnoText(EBADF));
+        return false;
+    }
     const int fd = isStdin ? 0 : ::open(name.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) {
         report(display + ": cannot open: " + errnoText());
         return false;
     }
     if (isSameAsStandardOutput(fd)) {
-        report(display + ": is the file that standard output appends to; use -o to convert it in place");
+        report(display + ": is the file that " + m_outName +
+               " appends to; use -o with a file name to convert it in place");
         if (!isStdin)
             ::close(fd);
         return false;
@@ -117,38 +143,41 @@ bool ConvertDriver::convertInput(const std::string &name)
 // Reading a file while appending its own conversion to it would never reach its end.
 bool ConvertDriver::isSameAsStandardOutput(int fd) const
 {
-    if (!m_options.output.empty())
+    if (m_toFile)
         return false; // -o writes a temporary: converting a file onto itself is sound
     struct stat in = {};
     struct stat out = {};
-    if (::fstat(fd, &in) != 0 || ::fstat(1, &out) != 0 || !S_ISREG(in.st_mode) || !S_ISREG(out.st_mode))
+    if (::fstat(fd, &in) != 0 || ::fstat(m_outFd, &out) != 0 || !S_ISREG(in.st_mode) || !S_ISREG(out.st_mode))
         return false;
     return in.st_dev == out.st_dev && in.st_ino == out.st_ino && in.st_size > 0;
 }
 
-std::ptrdiff_t ConvertDriver::decode(const char *data, std::size_t size)
+// Reads the first bytes of an input, which tell whether it starts with a UTF-16LE mark.
+bool ConvertDriver::readHead(int fd, std::size_t &size, std::string &error)
 {
-    if (m_options.from == TextEncoding::Utf8)
-        return m_utf8In.decode(data, size, m_units.get());
-    return m_utf16In.decode(data, size, m_units.get());
-}
-
-bool ConvertDriver::finishDecoding()
-{
-    return m_options.from == TextEncoding::Utf8 ? m_utf8In.finish() : m_utf16In.finish();
-}
-
-const CodecError &ConvertDriver::decodeError() const
-{
-    return m_options.from == TextEncoding::Utf8 ? m_utf8In.error() : m_utf16In.error();
+    size = 0;
+    while (size < InputDecoder::MarkSize) {
+        const ssize_t got = ::read(fd, m_in.get() + size, InputDecoder::MarkSize - size);
+        if (got < 0) {
+            if (errno == EINTR)
+                continue;
+            error = "byte offset " + std::to_string(size) + ": cannot read: " + errnoText();
+            return false;
+        }
+        if (got == 0)
+            break;
+        size += static_cast<std::size_t>(got);
+        if (static_cast<unsigned char>(m_in[0]) != 0xFF)
+            break; // no mark: no need to wait for more
+    }
+    return true;
 }
 
 bool ConvertDriver::pump(int fd, const std::string &display, ProgressMeter *meter)
 {
-    m_utf8In.reset();
-    m_utf16In.reset();
     m_utf8Out.reset();
     StreamConverter converter(m_options.direction, m_options.pairs, m_options.kind);
+    const bool eachRead = arrivesInPieces(fd);
     std::uint64_t done = 0;
     std::string error;
     const auto fail = [&](const std::string &message) {
@@ -157,11 +186,41 @@ bool ConvertDriver::pump(int fd, const std::string &display, ProgressMeter *mete
         report(message);
         return false;
     };
-    const auto failDecoding = [&]() {
-        const CodecError &refused = decodeError();
-        return fail(display + ": byte offset " + std::to_string(refused.offset) + ": " + refused.reason);
+    const auto finishText = [&]() {
+        m_converted.resize(0);
+        converter.flush(m_converted);
+        return emitConverted(display, error);
+    };
+    // Converts one piece of input; on a fault, what was sound before it still goes out.
+    const auto takePiece = [&](std::size_t size) {
+        const std::ptrdiff_t units = m_decoder.decode(m_in.get(), size, m_units.get());
+        const std::size_t sound = units >= 0 ? static_cast<std::size_t>(units) : m_decoder.error().doneBefore;
+        if (sound > 0) {
+            m_converted.resize(0);
+            converter.feed(QStringView(m_units.get(), static_cast<qsizetype>(sound)), m_converted);
+            // No rule reads across a line break, so a text cut after one converts as the
+            // whole does: a line that arrives goes out whole, not less its last units.
+            if (eachRead && units >= 0 && m_units[sound - 1] == u'\n')
+                converter.flush(m_converted);
+            if (!emitConverted(display, error))
+                return false;
+        }
+        if (units < 0) {
+            if (finishText())
+                error = display + ": " + m_decoder.describeError();
+            return false;
+        }
+        return !eachRead || flushOutput(error);
     };
 
+    std::size_t head = 0;
+    if (m_decoder.choosesByMark() && !readHead(fd, head, error))
+        return fail(display + ": " + error);
+    if (!m_decoder.start(m_in.get(), head, error))
+        return fail(display + ": " + error);
+    done = head;
+    if (head > 0 && !takePiece(head))
+        return fail(error);
     for (;;) {
         const ssize_t got = ::read(fd, m_in.get(), m_options.bufferSize);
         if (got < 0) {
@@ -172,23 +231,17 @@ bool ConvertDriver::pump(int fd, const std::string &display, ProgressMeter *mete
         if (got == 0)
             break;
         done += static_cast<std::uint64_t>(got);
-        const std::ptrdiff_t units = decode(m_in.get(), static_cast<std::size_t>(got));
-        if (units < 0)
-            return failDecoding();
-        if (units > 0) {
-            m_converted.resize(0);
-            converter.feed(QStringView(m_units.get(), units), m_converted);
-            if (!emitConverted(display, error))
-                return fail(error);
-        }
+        if (!takePiece(static_cast<std::size_t>(got)))
+            return fail(error);
         if (meter)
             meter->update(done);
     }
-    if (!finishDecoding())
-        return failDecoding();
-    m_converted.resize(0);
-    converter.flush(m_converted);
-    if (!emitConverted(display, error))
+    if (!m_decoder.finish()) {
+        if (finishText())
+            error = display + ": " + m_decoder.describeError();
+        return fail(error);
+    }
+    if (!finishText())
         return fail(error);
     if (m_options.to == TextEncoding::Utf8 && !m_utf8Out.finish())
         return fail(encoderMessage(display));
@@ -225,6 +278,7 @@ bool ConvertDriver::emitConverted(const std::string &display, std::string &error
         reserveOutput(Utf8Encoder::maxBytes(count));
         const std::ptrdiff_t bytes = m_utf8Out.encode(units, count, m_out.get() + m_outSize);
         if (bytes < 0) {
+            m_outSize += m_utf8Out.error().doneBefore;
             error = encoderMessage(display);
             return false;
         }
@@ -238,18 +292,16 @@ bool ConvertDriver::emitConverted(const std::string &display, std::string &error
 
 bool ConvertDriver::flushOutput(std::string &error)
 {
-    std::size_t done = 0;
-    while (done < m_outSize) {
-        const ssize_t put = ::write(m_outFd, m_out.get() + done, m_outSize - done);
-        if (put < 0) {
-            if (errno == EINTR)
-                continue;
-            error =
-                m_outName + ": byte offset " + std::to_string(m_written) + ": cannot write: " + errnoText();
-            return false;
-        }
-        done += static_cast<std::size_t>(put);
-        m_written += static_cast<std::uint64_t>(put);
+    std::size_t put = 0;
+    const int fault = writeFully(m_outFd, m_out.get(), m_outSize, put);
+    m_written += put;
+    if (fault != 0) {
+        // What went out is gone from the buffer; a later flush must not repeat it.
+        std::memmove(m_out.get(), m_out.get() + put, m_outSize - put);
+        m_outSize -= put;
+        error =
+            m_outName + ": byte offset " + std::to_string(m_written) + ": cannot write: " + errnoText(fault);
+        return false;
     }
     m_outSize = 0;
     return true;

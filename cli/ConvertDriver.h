@@ -2,8 +2,8 @@
 
 #include "cli/AtomicOutputFile.h"
 #include "cli/ConvertOptions.h"
+#include "cli/InputDecoder.h"
 #include "cli/Utf16LeCodec.h"
-#include "cli/Utf8Decoder.h"
 #include "cli/Utf8Encoder.h"
 
 #include <QString>
@@ -29,16 +29,16 @@ public:
     ~ConvertDriver();
 
     // Converts all inputs; returns the exit status (0, or 1 after an error, which has
-    // been written to standard error). On error an output file is left untouched.
+    // been written to standard error). On error an output file is left untouched, while
+    // standard output gets all that was converted before the fault, as from any filter.
     int run();
 
 private:
+    bool openOutput();
     bool convertInput(const std::string &name);
     bool isSameAsStandardOutput(int fd) const;
     bool pump(int fd, const std::string &display, ProgressMeter *meter);
-    std::ptrdiff_t decode(const char *data, std::size_t size);
-    bool finishDecoding();
-    const CodecError &decodeError() const;
+    bool readHead(int fd, std::size_t &size, std::string &error);
     bool emitConverted(const std::string &display, std::string &error);
     bool flushOutput(std::string &error);
     std::string encoderMessage(const std::string &display) const;
@@ -47,14 +47,15 @@ private:
 
     ConvertOptions m_options;
     AtomicOutputFile m_file;
+    bool m_toFile = false; // the output is m_file, not a descriptor of the caller's
     int m_outFd = 1;
     std::string m_outName;
     std::uint64_t m_written = 0; // bytes written to the output so far
 
-    Utf8Decoder m_utf8In;
-    Utf16LeCodec m_utf16In;
+    InputDecoder m_decoder;
     Utf8Encoder m_utf8Out;
 
+    std::size_t m_inCapacity;
     std::unique_ptr<char[]> m_in;
     std::unique_ptr<char16_t[]> m_units;
     QString m_converted;

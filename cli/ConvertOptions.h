@@ -12,7 +12,8 @@ namespace pirtok::cli {
 enum class TextEncoding
 {
     Utf8,
-    Utf16Le
+    Utf16Le,
+    Cp1256 // the Windows Arabic code page; input only
 };
 
 // Everything a command line asks for, checked and ready for the converter.
@@ -22,6 +23,7 @@ struct ConvertOptions
     LetterPairs pairs;
     RunKind kind = RunKind::WholeText;
     TextEncoding from = TextEncoding::Utf8;
+    bool fromGiven = false; // without --from, an input that begins with FF FE is UTF-16LE
     TextEncoding to = TextEncoding::Utf8;
     std::vector<std::string> inputs; // file names as given; "-" is standard input
     std::string output;              // empty: standard output

@@ -22,9 +22,9 @@ inline bool isLow(char16_t u)
 
 } // namespace
 
-std::ptrdiff_t Utf16LeCodec::fail(std::uint64_t offset, const char *reason)
+std::ptrdiff_t Utf16LeCodec::fail(std::uint64_t offset, const char *reason, std::size_t doneBefore)
 {
-    m_error = CodecError{offset, reason};
+    m_error = CodecError{offset, reason, doneBefore};
     return -1;
 }
 
@@ -80,7 +80,7 @@ std::ptrdiff_t Utf16LeCodec::checkSurrogates(char16_t *units, std::size_t count,
                 continue;
             }
         }
-        return fail(firstOffset + 2 * j, LoneSurrogate);
+        return fail(firstOffset + 2 * j, LoneSurrogate, j);
     }
     return static_cast<std::ptrdiff_t>(count);
 }

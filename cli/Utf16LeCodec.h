@@ -31,7 +31,7 @@ public:
     static std::size_t encode(const char16_t *units, std::size_t count, char *out);
 
 private:
-    std::ptrdiff_t fail(std::uint64_t offset, const char *reason);
+    std::ptrdiff_t fail(std::uint64_t offset, const char *reason, std::size_t doneBefore = 0);
     std::ptrdiff_t checkSurrogates(char16_t *units, std::size_t count, std::uint64_t firstOffset);
 
     bool m_refuseLone;

@@ -91,9 +91,9 @@ inline std::size_t put(char32_t cp, char16_t *out)
 
 } // namespace
 
-std::ptrdiff_t Utf8Decoder::fail(std::uint64_t offset, const char *reason)
+std::ptrdiff_t Utf8Decoder::fail(std::uint64_t offset, const char *reason, std::size_t doneBefore)
 {
-    m_error = CodecError{offset, reason};
+    m_error = CodecError{offset, reason, doneBefore};
     return -1;
 }
 
@@ -120,6 +120,7 @@ std::ptrdiff_t Utf8Decoder::completePending(const unsigned char *data, std::size
     }
     consumed = static_cast<std::size_t>(length) - m_pendingSize;
     m_pendingSize = 0;
+    m_sawMultiByte = true;
     m_offset += consumed;
     return static_cast<std::ptrdiff_t>(put(cp, out));
 }
@@ -138,6 +139,13 @@ std::ptrdiff_t Utf8Decoder::decode(const char *data, std::size_t size, char16_t 
             return 0;
     }
     const std::uint64_t base = m_offset - i; // file offset of p[0]
+    const std::size_t firstByte = i;
+    const std::size_t firstUnit = k;
+    // Every multi-byte sequence gives fewer units than bytes; ASCII gives one each.
+    const auto noteMultiByte = [&]() {
+        if (k - firstUnit < i - firstByte)
+            m_sawMultiByte = true;
+    };
     while (i < size) {
         if (p[i] < 0x80) {
             // Eight ASCII bytes at a time while they last.
@@ -172,8 +180,10 @@ std::ptrdiff_t Utf8Decoder::decode(const char *data, std::size_t size, char16_t 
         char32_t cp = 0;
         const char *reason = "";
         const int length = sequenceAt(p + i, size - i, cp, reason);
-        if (length < 0)
-            return fail(base + i, reason);
+        if (length < 0) {
+            noteMultiByte();
+            return fail(base + i, reason, k);
+        }
         if (length == 0) {
             m_pendingSize = size - i;
             std::memcpy(m_pending, p + i, m_pendingSize);
@@ -182,6 +192,7 @@ std::ptrdiff_t Utf8Decoder::decode(const char *data, std::size_t size, char16_t 
         k += put(cp, out + k);
         i += static_cast<std::size_t>(length);
     }
+    noteMultiByte();
     m_offset = base + size;
     return static_cast<std::ptrdiff_t>(k);
 }
@@ -198,6 +209,7 @@ void Utf8Decoder::reset()
 {
     m_pendingSize = 0;
     m_offset = 0;
+    m_sawMultiByte = false;
     m_error = CodecError{};
 }
 

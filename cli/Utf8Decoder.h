@@ -28,15 +28,19 @@ public:
     const CodecError &error() const { return m_error; }
     // Bytes taken in so far, held-back ones included.
     std::uint64_t bytesSeen() const { return m_offset; }
+    // Whether a sound sequence of two or more bytes was decoded (before any fault): text
+    // in a single-byte code page rarely has one.
+    bool sawMultiByte() const { return m_sawMultiByte; }
 
 private:
-    std::ptrdiff_t fail(std::uint64_t offset, const char *reason);
+    std::ptrdiff_t fail(std::uint64_t offset, const char *reason, std::size_t doneBefore = 0);
     std::ptrdiff_t completePending(const unsigned char *data, std::size_t size, char16_t *out,
                                    std::size_t &consumed);
 
     unsigned char m_pending[4] = {};
     std::size_t m_pendingSize = 0;
     std::uint64_t m_offset = 0;
+    bool m_sawMultiByte = false;
     CodecError m_error;
 };
 

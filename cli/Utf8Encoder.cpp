@@ -27,9 +27,9 @@ inline std::size_t putPair(char16_t high, char16_t low, char *out)
 
 } // namespace
 
-std::ptrdiff_t Utf8Encoder::fail(std::uint64_t index)
+std::ptrdiff_t Utf8Encoder::fail(std::uint64_t index, std::size_t doneBefore)
 {
-    m_error = CodecError{index, LoneSurrogate};
+    m_error = CodecError{index, LoneSurrogate, doneBefore};
     return -1;
 }
 
@@ -80,10 +80,10 @@ std::ptrdiff_t Utf8Encoder::encode(const char16_t *units, std::size_t count, cha
                 k += putPair(u, units[i + 1], out + k);
                 i += 2;
             } else {
-                return fail(m_position + i);
+                return fail(m_position + i, k);
             }
         } else {
-            return fail(m_position + i);
+            return fail(m_position + i, k);
         }
     }
     m_position += count;

@@ -26,7 +26,7 @@ public:
     const CodecError &error() const { return m_error; }
 
 private:
-    std::ptrdiff_t fail(std::uint64_t index);
+    std::ptrdiff_t fail(std::uint64_t index, std::size_t doneBefore = 0);
 
     char16_t m_pendingHigh = 0;
     std::uint64_t m_position = 0; // units taken in so far

@@ -1,23 +1,28 @@
 #include "cli/ArgumentParser.h"
 #include "cli/ConvertDriver.h"
+#include "cli/StandardStreams.h"
+#include "cli/WriteFully.h"
 
-#include <cstdio>
+#include <cerrno>
+#include <cstring>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
 namespace {
 
 bool writeText(int fd, const std::string &text)
 {
-    std::size_t done = 0;
-    while (done < text.size()) {
-        const ssize_t put = ::write(fd, text.data() + done, text.size() - done);
-        if (put < 0)
-            return false;
-        done += static_cast<std::size_t>(put);
-    }
-    return true;
+    using pirtok::cli::StandardStreams;
+    std::size_t written = 0;
+    const int fault = StandardStreams::wasClosed(fd)
+                          ? EBADF
+                          : pirtok::cli::writeFully(fd, text.data(), text.size(), written);
+    if (fault == 0)
+        return true;
+    const std::string message = std::string("pirtok-convert: ") + StandardStreams::name(fd) +
+                                ": cannot write: " + std::strerror(fault) + "\n";
+    pirtok::cli::writeFully(2, message.data(), message.size(), written);
+    return false;
 }
 
 } // namespace
@@ -25,6 +30,7 @@ bool writeText(int fd, const std::string &text)
 int main(int argc, char **argv)
 {
     using pirtok::cli::ArgumentParser;
+    pirtok::cli::StandardStreams::claim();
     const std::vector<std::string> args(argv + 1, argv + argc);
     const ArgumentParser::Result parsed = ArgumentParser::parse(args);
     if (!parsed.ok()) {

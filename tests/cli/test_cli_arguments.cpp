@@ -182,7 +182,7 @@ void TestCliArguments::usageErrors_data()
         << QStringList{pair, QStringLiteral("a=") + u({0xD83D, 0xDE00})} << QStringLiteral("Unicode letter");
     QTest::newRow("pair value missing") << QStringList{pair} << QStringLiteral("needs a value");
     QTest::newRow("unknown encoding") << QStringList{QStringLiteral("--from"), QStringLiteral("latin1")}
-                                      << QStringLiteral("utf-8 and utf-16le");
+                                      << QStringLiteral("utf-8, utf-16le and cp1256");
     QTest::newRow("flag with a value")
         << QStringList{QStringLiteral("--selection=yes")} << QStringLiteral("takes no value");
     QTest::newRow("two outputs") << QStringList{QStringLiteral("-o"), QStringLiteral("a"),

@@ -1,4 +1,5 @@
 #include "convert/core/ConversionEngine.h"
+#include "tests/cli/CliProcess.h"
 #include "tests/cli/CliTexts.h"
 
 #include <QDir>
@@ -14,36 +15,12 @@
 
 using namespace pirtok;
 using clitexts::units;
+using namespace cliprocess;
 
 Q_DECLARE_METATYPE(pirtok::Direction)
 Q_DECLARE_METATYPE(pirtok::RunKind)
 
 namespace {
-
-struct Run
-{
-    int exitCode = -1;
-    QProcess::ExitStatus status = QProcess::CrashExit;
-    QByteArray out;
-    QByteArray err;
-};
-
-Run runConvert(const QStringList &args, const QByteArray &input = QByteArray())
-{
-    QProcess process;
-    process.start(QStringLiteral(PIRTOK_CONVERT_PATH), args);
-    Run run;
-    if (!process.waitForStarted(10000))
-        return run;
-    process.write(input);
-    process.closeWriteChannel();
-    process.waitForFinished(120000);
-    run.exitCode = process.exitCode();
-    run.status = process.exitStatus();
-    run.out = process.readAllStandardOutput();
-    run.err = process.readAllStandardError();
-    return run;
-}
 
 QStringList optionsFor(Direction direction, RunKind kind, const LetterPairs &pairs)
 {
@@ -58,32 +35,6 @@ QStringList optionsFor(Direction direction, RunKind kind, const LetterPairs &pai
                  << pairs.kurdishFont(row) + QLatin1Char('=') + pairs.unicode(row);
     }
     return args;
-}
-
-QByteArray utf16Bytes(const QString &text)
-{
-    return QByteArray(reinterpret_cast<const char *>(text.utf16()), 2 * text.size());
-}
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-QStringList entries(const QTemporaryDir &dir)
-{
-    QStringList names =
-        QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
-    names.sort();
-    return names;
 }
 
 } // namespace
@@ -225,6 +176,21 @@ void TestCliConvert::encodingsPassThrough_data()
         << QStringList{QStringLiteral("--from=utf-16le")} << QByteArray("\x29\x06\x3D\xD8\x00\xDE", 6)
         << QByteArray("\xDB\x95\xF0\x9F\x98\x80");
     QTest::newRow("empty input") << QStringList() << QByteArray() << QByteArray();
+    // ا ل ة ي ى ک in the Windows Arabic code page
+    QTest::newRow("cp1256") << QStringList{QStringLiteral("--from"), QStringLiteral("cp1256")}
+                            << QByteArray("\xC7\xE1\xC9 \xED\xEC\x98")
+                            << QByteArray("\xD8\xA7\xD9\x84\xDB\x95 \xD9\x8A\xD9\x89\xDA\xA9");
+    QTest::newRow("cp1256 to UTF-16LE")
+        << QStringList{QStringLiteral("--from=windows-1256"), QStringLiteral("--to=utf-16le")}
+        << QByteArray("\xC9\r\n") << QByteArray("\xD5\x06\r\0\n\0", 6);
+    QTest::newRow("UTF-16LE mark without --from")
+        << QStringList() << QByteArray("\xFF\xFE\x29\x06", 4) << QByteArray("\xEF\xBB\xBF\xDB\x95");
+    QTest::newRow("UTF-16LE mark to UTF-16LE")
+        << QStringList{QStringLiteral("--to=utf-16le")} << QByteArray("\xFF\xFE\x29\x06", 4)
+        << QByteArray("\xFF\xFE\xD5\x06", 4);
+    QTest::newRow("UTF-16LE mark, read size 1")
+        << QStringList{QStringLiteral("--buffer-size=1")} << QByteArray("\xFF\xFE\x29\x06", 4)
+        << QByteArray("\xEF\xBB\xBF\xDB\x95");
 }
 
 void TestCliConvert::encodingsPassThrough()
@@ -243,7 +209,7 @@ void TestCliConvert::refusals_data()
     QTest::addColumn<QStringList>("args"); // "@IN" is the input file, "@DIR" its folder
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<int>("exitCode");
-    QTest::addColumn<QStringList>("fragments");
+    QTest::addColumn<QStringList>("fragments"); // "!x": x must not be there
 
     const QString in = QStringLiteral("@IN");
     const QString from16 = QStringLiteral("--from=utf-16le");
@@ -276,6 +242,20 @@ void TestCliConvert::refusals_data()
                               << QByteArray("x") << 2 << QStringList{QStringLiteral("--pair 'abc'")};
     QTest::newRow("unknown encoding") << QStringList{QStringLiteral("--to"), QStringLiteral("cp1256")}
                                       << QByteArray() << 2 << QStringList{QStringLiteral("cp1256")};
+
+    // Without a sound multi-byte sequence before the fault, the text is likely in the code page.
+    const QString hint = QStringLiteral("try --from cp1256");
+    QTest::newRow("code page text as UTF-8") << QStringList{in} << QByteArray("abc \xC7\xE1") << 1
+                                             << QStringList{QStringLiteral("in.txt: byte offset 4:"), hint};
+    QTest::newRow("code page byte after UTF-8 text")
+        << QStringList{in} << QByteArray("\xD8\xA9 \xC7\xE1") << 1
+        << QStringList{QStringLiteral("byte offset 3:"), QLatin1Char('!') + hint};
+    QTest::newRow("UTF-16LE mark with --from utf-8")
+        << QStringList{QStringLiteral("--from=utf-8"), in} << QByteArray("\xFF\xFE\x29\x06", 4) << 1
+        << QStringList{QStringLiteral("byte offset 0:")};
+    QTest::newRow("UTF-8 read as UTF-16LE")
+        << QStringList{from16, in} << QByteArray("a \xD8\xA9 \xD8\xA9.") << 1
+        << QStringList{QStringLiteral("does not look like UTF-16LE"), QStringLiteral("!lone surrogate")};
 }
 
 void TestCliConvert::refusals()
@@ -294,8 +274,12 @@ void TestCliConvert::refusals()
     QCOMPARE(run.exitCode, exitCode);
     QVERIFY(run.out.isEmpty() || exitCode == 1);
     const QString err = QString::fromUtf8(run.err);
-    for (const QString &fragment : fragments)
-        QVERIFY2(err.contains(fragment), qPrintable(err));
+    for (const QString &fragment : fragments) {
+        if (fragment.startsWith(QLatin1Char('!')))
+            QVERIFY2(!err.contains(fragment.mid(1)), qPrintable(err));
+        else
+            QVERIFY2(err.contains(fragment), qPrintable(err));
+    }
 }
 
 void TestCliConvert::standardOutputKeepsTheFilesBeforeAFault()
@@ -308,7 +292,9 @@ void TestCliConvert::standardOutputKeepsTheFilesBeforeAFault()
         runConvert({dir.filePath(QStringLiteral("good.txt")), dir.filePath(QStringLiteral("bad.txt"))});
     QCOMPARE(run.exitCode, 1);
     QVERIFY2(run.err.contains("bad.txt: byte offset 2:"), run.err.constData());
-    QCOMPARE(QString::fromUtf8(run.out), convertText(good, Direction::KurdishToUnicode, {}));
+    // The bad file's sound start is converted too, as a text that ends at the fault.
+    QCOMPARE(QString::fromUtf8(run.out), convertText(good, Direction::KurdishToUnicode, {}) +
+                                             convertText(units({0x0629}), Direction::KurdishToUnicode, {}));
 }
 
 void TestCliConvert::badInputLeavesOutputUntouched_data()
@@ -454,9 +440,11 @@ void TestCliConvert::helpAndVersion()
     for (const char *fragment : {"Usage: pirtok-convert", "--to-unicode", "--to-kurdish-font", "--pair K=U",
                                  "--selection", "--from ENC", "-o, --output OUT", "Exit status"})
         QVERIFY2(help.out.contains(fragment), fragment);
-    const Run version = runConvert({QStringLiteral("--version")});
-    QCOMPARE(version.exitCode, 0);
-    QCOMPARE(version.out, QByteArray("pirtok-convert " PIRTOK_VERSION "\n"));
+    for (const QString &option : {QStringLiteral("--version"), QStringLiteral("-V")}) {
+        const Run version = runConvert({option});
+        QCOMPARE(version.exitCode, 0);
+        QCOMPARE(version.out, QByteArray("pirtok-convert " PIRTOK_VERSION "\n"));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestCliConvert)

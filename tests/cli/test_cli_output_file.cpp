@@ -1,10 +1,12 @@
 #include "cli/AtomicOutputFile.h"
+#include "cli/WriteFully.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cerrno>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -47,6 +49,10 @@ private Q_SLOTS:
     void keepsTheModeOfTheReplacedFile();
     void writesThroughASymbolicLink();
     void missingFolderIsAnError();
+    void longNamesFit_data();
+    void longNamesFit();
+    void writesToTheEnd_data();
+    void writesToTheEnd();
 };
 
 // However the writing ends, the folder holds the target alone: new or untouched.
@@ -129,6 +135,77 @@ void TestCliOutputFile::missingFolderIsAnError()
     std::string error;
     QVERIFY(!file.open(target, error));
     QVERIFY2(error.find(target) != std::string::npos, error.c_str());
+}
+
+// The temporary's name is longer than the target's; a target name near the limit of
+// 255 bytes still gets one.
+void TestCliOutputFile::longNamesFit_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("240 bytes") << QString(236, QLatin1Char('a')) + QStringLiteral(".txt");
+    QTest::newRow("241 bytes") << QString(237, QLatin1Char('a')) + QStringLiteral(".txt");
+    QTest::newRow("255 bytes") << QString(251, QLatin1Char('a')) + QStringLiteral(".txt");
+    // 125 two-byte letters and ".txt": 254 bytes, cut between letters
+    QTest::newRow("Kurdish letters") << QString(125, QChar(0x06D5)) + QStringLiteral(".txt");
+}
+
+void TestCliOutputFile::longNamesFit()
+{
+    QFETCH(QString, name);
+
+    QTemporaryDir dir;
+    const QString target = dir.filePath(name);
+    AtomicOutputFile file;
+    std::string error;
+    QVERIFY2(file.open(QFile::encodeName(target).toStdString(), error), error.c_str());
+    QCOMPARE(QFileInfo(QFile::decodeName(file.temporaryPath().c_str())).fileName().toUtf8().size(),
+             qMin(name.toUtf8().size() + 15, 255));
+    QVERIFY(put(file, "new"));
+    QVERIFY2(file.commit(error), error.c_str());
+    QCOMPARE(readAll(target), QByteArray("new"));
+    QCOMPARE(entries(dir), QStringList{name});
+}
+
+namespace {
+
+// Stand-ins for write(2): one that takes three bytes a call, one that takes none.
+ssize_t writeThree(int, const void *, std::size_t size)
+{
+    return static_cast<ssize_t>(size < 3 ? size : 3);
+}
+ssize_t writeNothing(int, const void *, std::size_t)
+{
+    return 0;
+}
+ssize_t writeFull(int, const void *, std::size_t)
+{
+    errno = ENOSPC;
+    return -1;
+}
+
+constexpr WriteCall Calls[] = {writeThree, writeNothing, writeFull};
+
+} // namespace
+
+void TestCliOutputFile::writesToTheEnd_data()
+{
+    QTest::addColumn<int>("call"); // index into Calls
+    QTest::addColumn<int>("fault");
+    QTest::addColumn<int>("written");
+    QTest::newRow("short writes") << 0 << 0 << 10;
+    QTest::newRow("a write that takes nothing") << 1 << EIO << 0;
+    QTest::newRow("a full disk") << 2 << ENOSPC << 0;
+}
+
+void TestCliOutputFile::writesToTheEnd()
+{
+    QFETCH(int, call);
+    QFETCH(int, fault);
+    QFETCH(int, written);
+
+    std::size_t done = 99;
+    QCOMPARE(writeFully(-1, "0123456789", 10, done, Calls[call]), fault);
+    QCOMPARE(int(done), written);
 }
 
 QTEST_APPLESS_MAIN(TestCliOutputFile)
