@@ -29,6 +29,11 @@ pirtok::LetterPairs lettersOf(const Form3 &form)
 ConversionRunControl::ConversionRunControl(Form3 &form) : QObject(&form), m_form(form)
 {
     connect(form.UniLabel5, &Label::click, this, [this] { StartConversion(true); });
+    // F1 in the main text starts without the question; the key still goes on to the box.
+    connect(form.Text1, &UniText::keyDown, this, [this](int key, Qt::KeyboardModifiers) {
+        if (key == Qt::Key_F1)
+            StartConversion(false);
+    });
     connect(form.Timer1, &Timer::tick, this, [this] { tick(RunKind::WholeText); });
     connect(form.Timer2, &Timer::tick, this, [this] { tick(RunKind::Selection); });
     connect(form.Combo3, &ComboBox::click, this, [this] { ReturnFocus(m_form); });

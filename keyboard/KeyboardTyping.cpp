@@ -5,6 +5,18 @@
 #include "shell/FocusReturn.h"
 #include "shell/Form3.h"
 
+#include <QFocusEvent>
+
+namespace {
+
+void selectWhole(UniText &box)
+{
+    box.setSelStart(0);
+    box.setSelLength(static_cast<int>(box.text().size()));
+}
+
+} // namespace
+
 KeyboardTyping::KeyboardTyping(Form3 &form) : QObject(&form), m_form(form)
 {
     connect(form.Text1, &UniText::keyPress, this, &KeyboardTyping::text1KeyPress);
@@ -13,6 +25,14 @@ KeyboardTyping::KeyboardTyping(Form3 &form) : QObject(&form), m_form(form)
     for (int i = 0; i < Form3::TT1Count; ++i)
         connect(form.TT1[i], &UniText::keyPress, this, [this, i](char16_t &code) { tt1KeyPress(i, code); });
     connect(form.Label6, &Label::click, this, &KeyboardTyping::Label6Click);
+
+    connect(form.Text1, &UniText::mouseDown, this, &KeyboardTyping::text1MouseDown);
+    for (UniText *wordBox : {form.Text2, form.Text3}) {
+        connect(wordBox, &UniText::gotFocus, this, [wordBox] { selectWhole(*wordBox); });
+        connect(wordBox, &UniText::mouseDown, this, [this, wordBox] { wordBoxMouseDown(*wordBox); });
+        connect(wordBox, &UniText::click, this, [this, wordBox] { wordBoxClick(*wordBox); });
+        wordBox->installEventFilter(this);
+    }
 }
 
 void KeyboardTyping::translate(char16_t &code) const
@@ -66,4 +86,35 @@ void KeyboardTyping::Label6Click()
         m_form.Check1->setValue(1);
     }
     ReturnFocus(m_form);
+}
+
+void KeyboardTyping::text1MouseDown()
+{
+    // A click in the text ends a search run: the next search starts near the caret.
+    m_form.ActiveBox = 1;
+    m_form.SearchCount = 0;
+}
+
+bool KeyboardTyping::eventFilter(QObject *watched, QEvent *event)
+{
+    // The focus comes before the press that gave it reaches the box.
+    if (event->type() == QEvent::FocusIn &&
+        static_cast<QFocusEvent *>(event)->reason() == Qt::MouseFocusReason)
+        m_enteredByMouse = static_cast<UniText *>(watched);
+    return false;
+}
+
+void KeyboardTyping::wordBoxMouseDown(UniText &box)
+{
+    m_form.ActiveBox = &box == m_form.Text2 ? 2 : 3;
+    m_selectAfterClick = m_enteredByMouse == &box ? &box : nullptr;
+    m_enteredByMouse = nullptr;
+}
+
+void KeyboardTyping::wordBoxClick(UniText &box)
+{
+    if (m_selectAfterClick != &box)
+        return;
+    m_selectAfterClick = nullptr;
+    selectWhole(box);
 }
