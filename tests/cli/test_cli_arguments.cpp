@@ -1,10 +1,12 @@
 #include "cli/ArgumentParser.h"
+#include "tests/support/CodeUnits.h"
 
 #include <QStringList>
 #include <QTest>
 
 using namespace pirtok;
 using namespace pirtok::cli;
+using codeunits::units;
 
 namespace {
 
@@ -30,14 +32,6 @@ QString boxes(const LetterPairs &pairs)
     for (int i = 0; i < LetterPairs::BoxCount; ++i)
         list << pairs.box(i);
     return list.join(QLatin1Char('|'));
-}
-
-QString u(std::initializer_list<char16_t> codes)
-{
-    QString text;
-    for (char16_t c : codes)
-        text.append(QChar(c));
-    return text;
 }
 
 } // namespace
@@ -124,8 +118,8 @@ void TestCliArguments::pairs_data()
     QTest::addColumn<QStringList>("values");
     QTest::addColumn<QString>("boxes");
 
-    const QString kaf = u({0x0643});
-    const QString keheh = u({0x06A9});
+    const QString kaf = units({0x0643});
+    const QString keheh = units({0x06A9});
     const QString eq = QStringLiteral("=");
     QTest::newRow("one pair") << QStringList{kaf + eq + keheh}
                               << (kaf + QLatin1Char('|') + keheh + QStringLiteral("||||||"));
@@ -178,8 +172,8 @@ void TestCliArguments::usageErrors_data()
         << QStringList{pair, QStringLiteral("ab=c")} << QStringLiteral("Kurdish-font letter");
     QTest::newRow("unicode letter too long")
         << QStringList{pair, QStringLiteral("a=bc")} << QStringLiteral("Unicode letter");
-    QTest::newRow("letter beyond U+FFFF")
-        << QStringList{pair, QStringLiteral("a=") + u({0xD83D, 0xDE00})} << QStringLiteral("Unicode letter");
+    QTest::newRow("letter beyond U+FFFF") << QStringList{pair, QStringLiteral("a=") + units({0xD83D, 0xDE00})}
+                                          << QStringLiteral("Unicode letter");
     QTest::newRow("pair value missing") << QStringList{pair} << QStringLiteral("needs a value");
     QTest::newRow("unknown encoding") << QStringList{QStringLiteral("--from"), QStringLiteral("latin1")}
                                       << QStringLiteral("utf-8, utf-16le and cp1256");
