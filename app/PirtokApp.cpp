@@ -8,6 +8,7 @@
 #include "keyboard/KeyboardTyping.h"
 #include "keyboard/UndoCommand.h"
 #include "look/FontStyle.h"
+#include "look/WindowLayoutPass.h"
 #include "search/SearchCommands.h"
 
 PirtokApp::PirtokApp()
@@ -20,6 +21,7 @@ PirtokApp::PirtokApp()
     new LetterPairPanel(m_window);
     new ReverseCommand(m_window);
     new FontStyle(m_window);
+    new WindowLayoutPass(m_window);
     new SearchCommands(m_window);
 
     FillDirectionList(m_window);
