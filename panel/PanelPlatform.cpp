@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
+#include <QWindow>
 
 PanelPlatform::~PanelPlatform() = default;
 
@@ -38,11 +39,14 @@ void PanelPlatform::moveWindow(QWidget &window, const QPoint &topLeft)
 
 void PanelPlatform::makeTopmost(QWidget &window)
 {
-    if (window.windowFlags().testFlag(Qt::WindowStaysOnTopHint))
+    const Qt::WindowFlags flags = window.windowFlags() | Qt::WindowStaysOnTopHint;
+    if (flags == window.windowFlags())
         return;
-    // Changing a window's flags hides it; it comes back where it was.
-    const bool visible = window.isVisible();
-    window.setWindowFlag(Qt::WindowStaysOnTopHint, true);
-    if (visible)
-        window.show();
+    if (QWindow *handle = window.windowHandle()) {
+        // In place: setting the widget's flags would hide the window and make it anew.
+        window.overrideWindowFlags(flags);
+        handle->setFlags(flags);
+    } else {
+        window.setWindowFlags(flags);
+    }
 }

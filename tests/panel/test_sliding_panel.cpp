@@ -50,9 +50,6 @@ private Q_SLOTS:
     void pointerIsOver();
     void delayedStart_data();
     void delayedStart();
-    void abandonedStartStopsEverything();
-    void numStepsBelowOneIsOne_data();
-    void numStepsBelowOneIsOne();
     void script_data();
     void script();
 };
@@ -149,39 +146,6 @@ void TestSlidingPanel::delayedStart()
     QCOMPARE(host.interval(PanelTimer::Sliding), 0);
     QVERIFY(host.events.isEmpty());
     QVERIFY(!panel.IsTaskbarOut());
-}
-
-void TestSlidingPanel::abandonedStartStopsEverything()
-{
-    RecordingHost host;
-    SlidingPanel panel(host);
-    panel.scheduleDelayedStart();
-    panel.cancelDelayedStart();
-    QCOMPARE(host.intervals, (std::array<int, 4>{}));
-    QVERIFY(host.tops.isEmpty());
-    QVERIFY(!host.topmost);
-}
-
-void TestSlidingPanel::numStepsBelowOneIsOne_data()
-{
-    QTest::addColumn<int>("set");
-    QTest::addColumn<int>("read");
-    QTest::newRow("4") << 4 << 4;
-    QTest::newRow("1") << 1 << 1;
-    QTest::newRow("0") << 0 << 1;
-    QTest::newRow("-3") << -3 << 1;
-    QTest::newRow("32767") << 32767 << 32767;
-}
-
-void TestSlidingPanel::numStepsBelowOneIsOne()
-{
-    QFETCH(int, set);
-    QFETCH(int, read);
-    RecordingHost host;
-    SlidingPanel panel(host);
-    QCOMPARE(panel.NumSteps(), SlidingPanel::DefaultNumSteps);
-    panel.setNumSteps(set);
-    QCOMPARE(panel.NumSteps(), read);
 }
 
 // A script is a list of words, run in order on a panel started on a 1024-pixel screen
