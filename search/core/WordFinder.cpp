@@ -7,25 +7,23 @@
 
 namespace pirtok {
 
-WordFinder::WordFinder(QStringView word) : m_word(upperCased(word))
+WordFinder::WordFinder(QStringView word) : m_upper(upperCaseTable()), m_word(upperCased(word))
 {
     if (m_word.isEmpty())
         return;
-    const auto &table = upperCaseTable();
     const char16_t first = m_word.at(0).unicode();
     for (std::size_t unit = 0; unit < CodeUnitCount; ++unit) {
-        if (table[unit] == first)
+        if (m_upper[unit] == first)
             m_firstUnits.push_back(static_cast<char16_t>(unit));
     }
 }
 
 bool WordFinder::matchesAt(const char16_t *text) const
 {
-    const auto &table = upperCaseTable();
     const char16_t *word = QStringView(m_word).utf16();
     const qsizetype length = m_word.size();
     for (qsizetype k = 0; k < length; ++k) {
-        if (table[text[k]] != word[k])
+        if (m_upper[text[k]] != word[k])
             return false;
     }
     return true;
@@ -44,22 +42,23 @@ qsizetype WordFinder::find(QStringView text, qsizetype from) const
 
 qsizetype WordFinder::findBySingleFirstUnit(QStringView text, qsizetype from, qsizetype last) const
 {
-    const QChar first(m_firstUnits.front());
+    const char16_t first = m_firstUnits.front();
     const char16_t *units = text.utf16();
-    for (qsizetype i = text.indexOf(first, from); i >= 0 && i <= last; i = text.indexOf(first, i + 1)) {
-        if (matchesAt(units + i))
-            return i;
+    const char16_t *end = units + last + 1;
+    for (const char16_t *at = std::find(units + from, end, first); at != end;
+         at = std::find(at + 1, end, first)) {
+        if (matchesAt(at))
+            return at - units;
     }
     return -1;
 }
 
 qsizetype WordFinder::findByTable(QStringView text, qsizetype from, qsizetype last) const
 {
-    const auto &table = upperCaseTable();
     const char16_t first = m_word.at(0).unicode();
     const char16_t *units = text.utf16();
     for (qsizetype i = from; i <= last; ++i) {
-        if (table[units[i]] == first && matchesAt(units + i))
+        if (m_upper[units[i]] == first && matchesAt(units + i))
             return i;
     }
     return -1;

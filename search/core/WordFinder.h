@@ -1,5 +1,7 @@
 #pragma once
 
+#include "search/core/UpperCaseTable.h"
+
 #include <QString>
 #include <QStringView>
 
@@ -27,6 +29,7 @@ private:
     qsizetype findByTable(QStringView text, qsizetype from, qsizetype last) const;
     qsizetype findBySingleFirstUnit(QStringView text, qsizetype from, qsizetype last) const;
 
+    const CodeUnitTable &m_upper;
     QString m_word; // upper-cased
     // Every code unit whose upper case is the word's first unit; one is the common case
     // (Arabic script, digits), and then the candidates are found by a plain unit search.
