@@ -62,7 +62,7 @@ void Form_TaskBar::onDelayedInit()
 {
     QWidget *host = parentWidget();
     if (!host || !host->isWindow()) {
-        // Stopped before the box: its event loop would run the 1 ms timer again and again.
+        // The control does nothing more, whatever the answer.
         m_panel.cancelDelayedStart();
         Module1::UnicodeMsgBox(
             QStringLiteral("Form_TaskBar must be placed on a window; its host is not a window."),
