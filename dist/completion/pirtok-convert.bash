@@ -1,0 +1,53 @@
+# bash completion for pirtok-convert                              -*- shell-script -*-
+# Installed as share/bash-completion/completions/pirtok-convert.
+
+_pirtok_convert()
+{
+    local cur prev words cword
+    _init_completion -n = || return
+
+    case $prev in
+        --from)
+            COMPREPLY=($(compgen -W 'utf-8 utf-16le cp1256' -- "$cur"))
+            return
+            ;;
+        --to)
+            COMPREPLY=($(compgen -W 'utf-8 utf-16le' -- "$cur"))
+            return
+            ;;
+        -o | --output)
+            _filedir
+            return
+            ;;
+        --pair)
+            return # K=U: two letters of the user's own
+            ;;
+        -h | --help | -V | --version)
+            return
+            ;;
+    esac
+
+    case $cur in
+        --from=*)
+            COMPREPLY=($(compgen -W 'utf-8 utf-16le cp1256' -- "${cur#*=}"))
+            return
+            ;;
+        --to=*)
+            COMPREPLY=($(compgen -W 'utf-8 utf-16le' -- "${cur#*=}"))
+            return
+            ;;
+        --output=*)
+            cur=${cur#*=}
+            _filedir
+            return
+            ;;
+        -*)
+            COMPREPLY=($(compgen -W '--to-unicode --to-kurdish-font --pair --selection
+                --from --to -o --output -h --help -V --version' -- "$cur"))
+            return
+            ;;
+    esac
+    _filedir
+} && complete -F _pirtok_convert pirtok-convert
+
+# ex: filetype=sh
