@@ -7,7 +7,9 @@
 #include "convert/ReverseCommand.h"
 #include "keyboard/KeyboardTyping.h"
 #include "keyboard/UndoCommand.h"
+#include "look/ButtonLooks.h"
 #include "look/FontStyle.h"
+#include "look/WindowChrome.h"
 #include "look/WindowLayoutPass.h"
 #include "search/SearchCommands.h"
 
@@ -22,6 +24,8 @@ PirtokApp::PirtokApp()
     new ReverseCommand(m_window);
     new FontStyle(m_window);
     new WindowLayoutPass(m_window);
+    new ButtonLooks(m_window);
+    new WindowChrome(m_window);
     new SearchCommands(m_window);
 
     FillDirectionList(m_window);

@@ -1,0 +1,98 @@
+#include "look/WindowChrome.h"
+
+#include "look/LookTexts.h"
+#include "shell/Form3.h"
+#include "shell/Module1.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QMouseEvent>
+#include <QProcess>
+#include <QWindow>
+
+namespace {
+
+// An OK button and the stop sign.
+constexpr int OkWithStopIcon = 0x10;
+
+QString &programFolderOverride()
+{
+    static QString folder;
+    return folder;
+}
+
+WindowChrome::MoveFunction &moveFunction()
+{
+    static WindowChrome::MoveFunction function;
+    return function;
+}
+
+} // namespace
+
+WindowChrome::WindowChrome(Form3 &form) : QObject(&form), m_form(form)
+{
+    connect(form.Label13, &Label::mouseDown, this, &WindowChrome::Label13MouseDown);
+    // Every release over "?" counts, a double click's second one too; the label's click
+    // signal does not tell them apart, so the releases are watched directly.
+    form.Label4->installEventFilter(this);
+}
+
+void WindowChrome::setProgramFolder(const QString &folder)
+{
+    programFolderOverride() = folder;
+}
+
+void WindowChrome::setMoveFunction(MoveFunction function)
+{
+    moveFunction() = std::move(function);
+}
+
+QStringList WindowChrome::viewerPaths()
+{
+    const QString &override = programFolderOverride();
+    const QDir folder(override.isEmpty() ? QCoreApplication::applicationDirPath() : override);
+    return {QDir::cleanPath(folder.filePath(QStringLiteral("Help/Rinvo"))),
+            QDir::cleanPath(folder.filePath(QStringLiteral("../libexec/pirtok/Help/Rinvo")))};
+}
+
+void WindowChrome::Label13MouseDown()
+{
+    QWindow *window = m_form.windowHandle();
+    if (!window)
+        return;
+    if (const MoveFunction &scripted = moveFunction())
+        scripted(window);
+    else
+        window->startSystemMove();
+}
+
+void WindowChrome::Label4MouseUp()
+{
+    const QStringList paths = viewerPaths();
+    for (const QString &path : paths) {
+        if (!QFileInfo(path).isFile())
+            continue;
+        // Its own process, no shell, no arguments; nothing is kept of it.
+        if (!QProcess::startDetached(path, {}))
+            tellViewerFailed(LookTexts::ViewerNotStarted, path);
+        return;
+    }
+    tellViewerFailed(LookTexts::ViewerMissing, paths.join(QLatin1Char('\n')));
+}
+
+void WindowChrome::tellViewerFailed(const char16_t *what, const QString &where)
+{
+    Module1::UnicodeMsgBox(QString::fromUtf16(what) + QLatin1Char('\n') + where, OkWithStopIcon, QString(),
+                           std::nullopt, Module1::OwnerWindow::of(&m_form));
+}
+
+bool WindowChrome::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_form.Label4 && event->type() == QEvent::MouseButtonRelease) {
+        const auto *release = static_cast<QMouseEvent *>(event);
+        if (m_form.Label4->rect().contains(release->position().toPoint()))
+            Label4MouseUp();
+    }
+    return false;
+}
