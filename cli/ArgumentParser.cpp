@@ -110,8 +110,8 @@ ArgumentParser::Result ArgumentParser::parse(const std::vector<std::string> &arg
                 value = arg.substr(eq + 1);
                 attached = true;
             }
-        } else if (arg[1] == 'o' && arg.size() > 2) {
-            name = "-o";
+        } else if ((arg[1] == 'o' || arg[1] == 'j') && arg.size() > 2) {
+            name = arg.substr(0, 2);
             value = arg.substr(2);
             attached = true;
         }
@@ -199,6 +199,18 @@ ArgumentParser::Result ArgumentParser::parse(const std::vector<std::string> &arg
                 return result;
             }
             options.bufferSize = static_cast<std::size_t>(size);
+        } else if (name == "-j" || name == "--jobs") {
+            if (!takeValue())
+                return result;
+            char *end = nullptr;
+            const unsigned long long jobs = std::strtoull(value.c_str(), &end, 10);
+            if (value.empty() || *end != '\0' || value[0] == '-' || jobs == 0 ||
+                jobs > static_cast<unsigned long long>(MaxJobs)) {
+                error = name + " '" + value + "': expected a number of threads from 1 to " +
+                        std::to_string(MaxJobs);
+                return result;
+            }
+            options.jobs = static_cast<int>(jobs);
         } else {
             error = "unknown option '" + name + "'";
             return result;
@@ -256,6 +268,12 @@ std::string ArgumentParser::helpText()
            "                          UTF-8, or UTF-16LE when it begins with the UTF-16LE\n"
            "                          byte-order mark (bytes FF FE).\n"
            "      --to ENC            output encoding: utf-8 (the default) or utf-16le\n"
+           "\n"
+           "Speed:\n"
+           "  -j, --jobs N            convert a file on N threads, blocks of whole lines at a\n"
+           "                          time; the output is the same for any N. The default is\n"
+           "                          the number of processors the program may use. Input from\n"
+           "                          a pipe or terminal is converted on one thread.\n"
            "\n"
            "Output:\n"
            "  -o, --output OUT        write to OUT instead of standard output. OUT is replaced\n"

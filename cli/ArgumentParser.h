@@ -26,6 +26,8 @@ public:
 
     // Largest read size the hidden --buffer-size accepts.
     static constexpr std::size_t MaxBufferSize = std::size_t(64) << 20;
+    // Most threads -j accepts.
+    static constexpr int MaxJobs = 64;
 
 private:
     static bool parsePair(const std::string &value, int row, ConvertOptions &options, std::string &error);

@@ -1,5 +1,6 @@
 #include "cli/ConvertDriver.h"
 
+#include "cli/BlockPipeline.h"
 #include "cli/ProgressMeter.h"
 #include "cli/StandardStreams.h"
 #include "cli/WriteFully.h"
@@ -134,7 +135,10 @@ bool ConvertDriver::convertInput(const std::string &name)
         ::fstat(fd, &st);
         meter.emplace(display, static_cast<std::uint64_t>(st.st_size));
     }
-    const bool ok = pump(fd, display, meter ? &*meter : nullptr);
+    struct stat st = {};
+    const bool regular = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
+    const bool ok = regular ? convertInBlocks(fd, display, meter ? &*meter : nullptr)
+                            : pump(fd, display, meter ? &*meter : nullptr);
     if (!isStdin)
         ::close(fd);
     return ok;
@@ -150,6 +154,71 @@ bool ConvertDriver::isSameAsStandardOutput(int fd) const
     if (::fstat(fd, &in) != 0 || ::fstat(m_outFd, &out) != 0 || !S_ISREG(in.st_mode) || !S_ISREG(out.st_mode))
         return false;
     return in.st_dev == out.st_dev && in.st_ino == out.st_ino && in.st_size > 0;
+}
+
+// A regular file converts in blocks on several threads. After a fault the blocks before
+// it are out; pump() then converts the file again, writes only what follows them, and
+// reports the fault exactly as a run on one thread does.
+bool ConvertDriver::convertInBlocks(int fd, const std::string &display, ProgressMeter *meter)
+{
+    std::string error;
+    if (!flushOutput(error)) { // what earlier inputs left in the buffer goes first
+        report(error);
+        return false;
+    }
+    const off_t start = ::lseek(fd, 0, SEEK_CUR);
+    struct stat st = {};
+    if (start < 0 || ::fstat(fd, &st) != 0)
+        return pump(fd, display, meter);
+    const int jobs = m_options.jobs > 0 ? m_options.jobs : BlockPipeline::usableProcessors();
+    const std::size_t blockSize = std::min(m_options.bufferSize, BlockPipeline::blockSizeFor(jobs));
+    // A small file keeps no more threads than it has blocks.
+    const auto blocks =
+        (static_cast<std::uint64_t>(std::max<off_t>(st.st_size - start, 0)) + blockSize - 1) / blockSize;
+    const int threads =
+        static_cast<int>(std::clamp<std::uint64_t>(blocks, 1, static_cast<std::uint64_t>(jobs)));
+
+    std::uint64_t done = 0;
+    BlockPipeline::Progress progress;
+    if (meter) {
+        progress = [&done, meter](std::uint64_t read) {
+            done = read;
+            meter->update(read);
+        };
+    }
+    BlockPipeline pipeline(m_options, threads, blockSize);
+    const BlockPipeline::Outcome outcome = pipeline.run(fd, m_outFd, progress);
+    m_written += outcome.written;
+    if (meter && outcome.status != BlockPipeline::Status::Fault)
+        meter->finish(done);
+    switch (outcome.status) {
+    case BlockPipeline::Status::Done:
+        return true;
+    case BlockPipeline::Status::WriteFault:
+        report(m_outName + ": byte offset " + std::to_string(m_written) +
+               ": cannot write: " + errnoText(outcome.writeError));
+        return false;
+    case BlockPipeline::Status::Fault:
+        break;
+    }
+    if (!outcome.error.empty()) {
+        report(display + ": " + outcome.error);
+        return false;
+    }
+    if (::lseek(fd, start, SEEK_SET) < 0) {
+        report(display + ": cannot read: " + errnoText());
+        return false;
+    }
+    m_alreadyWritten = outcome.written;
+    if (!pump(fd, display, meter))
+        return false; // run() writes out what follows the blocks, when the output is a stream
+    // The fault did not come back (a read error): what follows the blocks goes out now.
+    if (!flushOutput(error)) {
+        report(error);
+        return false;
+    }
+    m_alreadyWritten = 0;
+    return true;
 }
 
 // Reads the first bytes of an input, which tell whether it starts with a UTF-16LE mark.
@@ -292,11 +361,15 @@ bool ConvertDriver::emitConverted(const std::string &display, std::string &error
 
 bool ConvertDriver::flushOutput(std::string &error)
 {
+    // What the block pipeline wrote before a fault is not written twice.
+    const auto skipped = static_cast<std::size_t>(std::min<std::uint64_t>(m_alreadyWritten, m_outSize));
+    m_alreadyWritten -= skipped;
     std::size_t put = 0;
-    const int fault = writeFully(m_outFd, m_out.get(), m_outSize, put);
+    const int fault = writeFully(m_outFd, m_out.get() + skipped, m_outSize - skipped, put);
     m_written += put;
     if (fault != 0) {
         // What went out is gone from the buffer; a later flush must not repeat it.
+        put += skipped;
         std::memmove(m_out.get(), m_out.get() + put, m_outSize - put);
         m_outSize -= put;
         error =

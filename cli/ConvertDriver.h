@@ -21,7 +21,8 @@ namespace pirtok::cli {
 class ProgressMeter;
 
 // Pumps every input through decoder, StreamConverter and encoder to the output, one
-// buffer at a time, so memory stays the same whatever the size of the input.
+// buffer at a time, so memory stays the same whatever the size of the input. A regular
+// file goes through the block pipeline instead, on several threads.
 class ConvertDriver
 {
 public:
@@ -38,6 +39,7 @@ private:
     bool convertInput(const std::string &name);
     bool isSameAsStandardOutput(int fd) const;
     bool pump(int fd, const std::string &display, ProgressMeter *meter);
+    bool convertInBlocks(int fd, const std::string &display, ProgressMeter *meter);
     bool readHead(int fd, std::size_t &size, std::string &error);
     bool emitConverted(const std::string &display, std::string &error);
     bool flushOutput(std::string &error);
@@ -51,6 +53,9 @@ private:
     int m_outFd = 1;
     std::string m_outName;
     std::uint64_t m_written = 0; // bytes written to the output so far
+    // Bytes of the next output that the block pipeline wrote already, before a fault
+    // made pump() convert the same input again.
+    std::uint64_t m_alreadyWritten = 0;
 
     InputDecoder m_decoder;
     Utf8Encoder m_utf8Out;

@@ -28,6 +28,7 @@ struct ConvertOptions
     std::vector<std::string> inputs; // file names as given; "-" is standard input
     std::string output;              // empty: standard output
     std::size_t bufferSize = std::size_t(1) << 20;
+    int jobs = 0; // threads for a regular input file; 0: as many as the processors it may use
     bool showHelp = false;
     bool showVersion = false;
 };
