@@ -2,8 +2,10 @@
 #include "panel/core/PanelEvent.h"
 #include "shell/Module1.h"
 
+#include <QCursor>
 #include <QMetaMethod>
 #include <QMetaProperty>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -81,6 +83,7 @@ private Q_SLOTS:
     void hangsCentredFromTheTop();
     void startsOnceTheHostIsShown();
     void slidesWithFocusAndPointer();
+    void qtReadingsFollowActivationAndPointer();
     void hostThatIsNotAWindow_data();
     void hostThatIsNotAWindow();
     void propertiesNameThemselves();
@@ -197,6 +200,33 @@ void TestFormTaskBar::slidesWithFocusAndPointer()
     QTRY_COMPARE(log.text(), expected);
     QCOMPARE(host.pos(), open);
     QCOMPARE(host.size(), HostSize);
+}
+
+void TestFormTaskBar::qtReadingsFollowActivationAndPointer()
+{
+    QCursor::setPos(700, 500);
+    QWidget other;
+    other.setGeometry(100, 300, 200, 100);
+    QWidget host(nullptr, Qt::FramelessWindowHint);
+    host.resize(HostSize);
+    auto *control = new Form_TaskBar(&host);
+    EventLog log(*control);
+    host.show();
+    const QRect screen = host.screen()->geometry();
+    const QPoint closed(screen.x() + (screen.width() - HostSize.width()) / 2,
+                        screen.y() + 2 - HostSize.height());
+    QTRY_COMPARE(host.pos(), closed);
+
+    host.activateWindow();
+    QTRY_COMPARE(host.pos(), QPoint(closed.x(), screen.y()));
+    other.show();
+    other.activateWindow();
+    QTRY_COMPARE(host.pos(), closed);
+    QCursor::setPos(closed + QPoint(10, HostSize.height()));
+    QTRY_COMPARE(host.pos(), QPoint(closed.x(), screen.y()));
+    QCOMPARE(log.text(),
+             QStringLiteral("AppGotFocus StartOpenUp EndOpenUp AppLostFocus StartCloseUp EndCloseUp "
+                            "MouseOver StartOpenUp EndOpenUp"));
 }
 
 void TestFormTaskBar::hostThatIsNotAWindow_data()
