@@ -29,6 +29,8 @@ bool InputDecoder::start(const char *head, std::size_t size, std::string &error)
 {
     m_current = !m_given && startsWithUtf16LeMark(head, size) ? TextEncoding::Utf16Le : m_chosen;
     m_sample.clear();
+    m_judged = false;
+    m_refused = false;
     switch (m_current) {
     case TextEncoding::Utf8:
         m_utf8.reset();
@@ -53,6 +55,8 @@ std::ptrdiff_t InputDecoder::decode(const char *data, std::size_t size, char16_t
     case TextEncoding::Utf8:
         return m_utf8.decode(data, size, out);
     case TextEncoding::Utf16Le:
+        if (!m_judged && m_sample.size() >= JudgedSize && refusedAsUtf8())
+            return -1;
         return m_utf16.decode(data, size, out);
     case TextEncoding::Cp1256:
         return m_cp1256.decode(data, size, out);
@@ -66,6 +70,9 @@ bool InputDecoder::finish()
     case TextEncoding::Utf8:
         return m_utf8.finish();
     case TextEncoding::Utf16Le:
+        // A short input is judged whole.
+        if (!m_judged && !m_sample.empty() && refusedAsUtf8())
+            return false;
         return m_utf16.finish();
     case TextEncoding::Cp1256:
         return m_cp1256.finish();
@@ -75,6 +82,8 @@ bool InputDecoder::finish()
 
 const CodecError &InputDecoder::error() const
 {
+    if (m_refused)
+        return m_refusal;
     switch (m_current) {
     case TextEncoding::Utf16Le:
         return m_utf16.error();
@@ -84,6 +93,15 @@ const CodecError &InputDecoder::error() const
         break;
     }
     return m_utf8.error();
+}
+
+bool InputDecoder::refusedAsUtf8()
+{
+    m_judged = true;
+    m_refused = sampleReadsAsUtf8();
+    if (m_refused)
+        m_refusal = CodecError{0, NotUtf16, 0};
+    return m_refused;
 }
 
 std::string InputDecoder::describeError() const
@@ -104,13 +122,13 @@ std::string InputDecoder::describeError() const
     return where + fault.reason;
 }
 
-// UTF-16LE text has NUL bytes (ASCII), control bytes (0x06 for Arabic script) or bytes
-// that UTF-8 never holds in its first few thousand bytes; UTF-8 text has none of them.
+// UTF-16LE text has NUL bytes (ASCII), control bytes (0x06 for Arabic script, 0x0C for
+// the zero-width non-joiner) or bytes that UTF-8 never holds; UTF-8 text has none.
 bool InputDecoder::sampleReadsAsUtf8() const
 {
     for (const char c : m_sample) {
         const auto byte = static_cast<unsigned char>(c);
-        if (byte < 0x20 && byte != '\t' && byte != '\n' && byte != '\r' && byte != '\f' && byte != '\v')
+        if (byte < 0x20 && byte != '\t' && byte != '\n' && byte != '\r')
             return false;
     }
     std::vector<char16_t> units(Utf8Decoder::maxUnits(m_sample.size()));

@@ -14,7 +14,9 @@ namespace pirtok::cli {
 
 // The reader of one input after another: UTF-8, UTF-16LE or the Windows Arabic code page
 // as the options say. Without --from, an input that begins with the UTF-16LE byte-order
-// mark is read as UTF-16LE (FF FE never begins UTF-8 text).
+// mark is read as UTF-16LE (FF FE never begins UTF-8 text). Input read as UTF-16LE whose
+// first bytes read as UTF-8 text is refused before any of it goes out: as UTF-16LE it
+// would come out as a string of unrelated characters.
 class InputDecoder
 {
 public:
@@ -51,11 +53,19 @@ private:
     // A sample of the input's first bytes, to tell after a fault what the input looks like.
     static constexpr std::size_t SampleSize = 4096;
 
+    // UTF-16LE input is judged once its first bytes are at hand, before most of it goes out.
+    static constexpr std::size_t JudgedSize = 16;
+
     bool sampleReadsAsUtf8() const;
+    // Judges the sample; true when the input is refused as UTF-8 text.
+    bool refusedAsUtf8();
 
     TextEncoding m_chosen;
     bool m_given;
     TextEncoding m_current;
+    bool m_judged = false;  // whether UTF-16LE input was checked for looking like UTF-8
+    bool m_refused = false; // it did: m_refusal says so
+    CodecError m_refusal;
     Utf8Decoder m_utf8;
     Utf16LeCodec m_utf16;
     IconvDecoder m_cp1256;

@@ -253,6 +253,9 @@ void TestCliConvert::refusals_data()
     QTest::newRow("UTF-16LE mark with --from utf-8")
         << QStringList{QStringLiteral("--from=utf-8"), in} << QByteArray("\xFF\xFE\x29\x06", 4) << 1
         << QStringList{QStringLiteral("byte offset 0:")};
+    QTest::newRow("UTF-8 of even length read as UTF-16LE")
+        << QStringList{from16, in} << QByteArray("abc \xD8\xA9\xD8\xA9 \xD9\x8E abc def") << 1
+        << QStringList{QStringLiteral("byte offset 0: the input does not look like UTF-16LE")};
     QTest::newRow("UTF-8 read as UTF-16LE")
         << QStringList{from16, in} << QByteArray("a \xD8\xA9 \xD8\xA9.") << 1
         << QStringList{QStringLiteral("does not look like UTF-16LE"), QStringLiteral("!lone surrogate")};
