@@ -1,7 +1,10 @@
 #include "app/PirtokApp.h"
 
+#include "app/Form3Load.h"
+#include "app/Form3Unload.h"
+#include "app/SessionEnd.h"
+
 #include "convert/ConversionRunControl.h"
-#include "convert/DirectionList.h"
 #include "convert/LetterPairPanel.h"
 #include "convert/ProgressBar.h"
 #include "convert/ReverseCommand.h"
@@ -12,8 +15,9 @@
 #include "look/WindowChrome.h"
 #include "look/WindowLayoutPass.h"
 #include "search/SearchCommands.h"
+#include "shell/AutostartDialogLink.h"
 
-PirtokApp::PirtokApp()
+PirtokApp::PirtokApp(ProgramPlace place)
 {
     // Handlers are children of the window and live as long as it does.
     new KeyboardTyping(m_window);
@@ -27,10 +31,19 @@ PirtokApp::PirtokApp()
     new ButtonLooks(m_window);
     new WindowChrome(m_window);
     new SearchCommands(m_window);
+    new AutostartDialogLink(m_window, m_store, place);
 
-    FillDirectionList(m_window);
-    m_window.Combo3->setListIndex(0);
+    m_unload = new Form3Unload(m_window, m_store);
+    m_sessionEnd = std::make_unique<SessionEnd>([this] { m_unload->run(); });
+
+    // With every handler attached, so that restoring a choice acts as the user's choice did.
+    Form3Load load(m_window, m_store, std::move(place));
+    load.run();
+    if (!load.unreadableSavedText().isEmpty())
+        m_unload->keepUnreadableSavedText(load.unreadableSavedText());
 }
+
+PirtokApp::~PirtokApp() = default;
 
 void PirtokApp::show()
 {

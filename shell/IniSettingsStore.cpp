@@ -22,9 +22,17 @@ QString IniSettingsStore::read(const QString &application, const QString &sectio
 bool IniSettingsStore::write(const QString &application, const QString &section, const QString &key,
                              const QString &text)
 {
+    return writeAll(application, section, {{key, text}});
+}
+
+bool IniSettingsStore::writeAll(const QString &application, const QString &section,
+                                const QList<QPair<QString, QString>> &values)
+{
+    // Every sync replaces the whole file and waits for the disk: once for all the values.
     QSettings settings(filePath(application), QSettings::IniFormat);
     settings.beginGroup(section);
-    settings.setValue(key, text);
+    for (const auto &[key, text] : values)
+        settings.setValue(key, text);
     settings.endGroup();
     settings.sync();
     return settings.status() == QSettings::NoError;

@@ -12,6 +12,8 @@ public:
                  const QString &defaultValue = QString()) const override;
     bool write(const QString &application, const QString &section, const QString &key,
                const QString &text) override;
+    bool writeAll(const QString &application, const QString &section,
+                  const QList<QPair<QString, QString>> &values) override;
 
     static QString filePath(const QString &application);
 };

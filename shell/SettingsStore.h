@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QList>
+#include <QPair>
 #include <QString>
 
 // The per-user store of the program's choices: texts under an application, a section and
@@ -15,4 +17,8 @@ public:
     // Creates or replaces the value; false when it could not be stored.
     virtual bool write(const QString &application, const QString &section, const QString &key,
                        const QString &text) = 0;
+    // Several values in the order given, as one write of the store: the same result as
+    // writing them one by one, at the cost of one.
+    virtual bool writeAll(const QString &application, const QString &section,
+                          const QList<QPair<QString, QString>> &values) = 0;
 };

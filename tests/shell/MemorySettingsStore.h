@@ -23,6 +23,14 @@ public:
         return true;
     }
 
+    bool writeAll(const QString &application, const QString &section,
+                  const QList<QPair<QString, QString>> &pairs) override
+    {
+        for (const auto &[key, text] : pairs)
+            write(application, section, key, text);
+        return true;
+    }
+
     QHash<QString, QString> values;
     QStringList writes;
 };

@@ -30,9 +30,13 @@ AppFixture::~AppFixture()
     stop();
 }
 
-void AppFixture::start()
+void AppFixture::start(Files files)
 {
     stop();
+    if (files == Files::Fresh) {
+        QDir(m_home.path()).removeRecursively();
+        pointHomeAt(m_home.path());
+    }
     messages.clear();
     messageAnswer = 1;
     form4Shown = 0;
@@ -50,9 +54,26 @@ void AppFixture::start()
 
 void AppFixture::stop()
 {
+    if (m_app)
+        m_app->window().close();
     m_app.reset();
     Module1::setMessageBoxFunction({});
     Module1::setForm4Function({});
+}
+
+QString AppFixture::savedTextPath() const
+{
+    return QDir(m_home.path()).filePath(QStringLiteral("tmp/Text.ini"));
+}
+
+QString AppFixture::desktopPath() const
+{
+    return QDir(m_home.path()).filePath(QStringLiteral("Desktop"));
+}
+
+QString AppFixture::configPath() const
+{
+    return QDir(m_home.path()).filePath(QStringLiteral("config"));
 }
 
 QStringList AppFixture::messageTexts() const

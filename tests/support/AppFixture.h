@@ -20,14 +20,25 @@ public:
     AppFixture();
     ~AppFixture();
 
+    enum class Files
+    {
+        Fresh, // the home is emptied first: a first start on this machine
+        Keep   // what the last run, or the test, left in the home stays: a restart
+    };
+
     // A new program, with the seams installed and the records cleared.
-    void start();
-    // Ends the program (its close and unload run as a user's close would) and the seams.
+    void start(Files files = Files::Fresh);
+    // Ends the program: its window is closed as a user's close would, so the close saves
+    // run; then the seams are removed.
     void stop();
 
     PirtokApp &app() { return *m_app; }
     Form3 &form() { return m_app->window(); }
     QString homePath() const { return m_home.path(); }
+    // The program's files in the private home.
+    QString savedTextPath() const;
+    QString desktopPath() const;
+    QString configPath() const;
 
     // Every message box shown, in order, and the code each returns (1 OK ... 7 No).
     QList<Module1::MessageBoxRequest> messages;
