@@ -22,6 +22,10 @@ _pirtok_convert()
         --pair)
             return # K=U: two letters of the user's own
             ;;
+        -j | --jobs)
+            COMPREPLY=($(compgen -W "$(seq 1 "$(nproc 2>/dev/null || echo 1)")" -- "$cur"))
+            return
+            ;;
         -h | --help | -V | --version)
             return
             ;;
@@ -43,7 +47,7 @@ _pirtok_convert()
             ;;
         -*)
             COMPREPLY=($(compgen -W '--to-unicode --to-kurdish-font --pair --selection
-                --from --to -o --output -h --help -V --version' -- "$cur"))
+                --from --to -j --jobs -o --output -h --help -V --version' -- "$cur"))
             return
             ;;
     esac
