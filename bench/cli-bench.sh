@@ -1,24 +1,29 @@
 #!/usr/bin/env bash
-# Times whole commands: pirtok-convert against iconv on the same 200 MB Kurdish-font
-# text (both writing a file), and the peak memory of pirtok-convert for a 20 MB and a
-# 2 GB input. Not part of CTest: run it by hand on a Release build.
+# Times whole commands on the same 200 MB Kurdish-font text, like against like: UTF-8 to
+# UTF-8 against `iconv -f UTF-8 -t UTF-8`, and UTF-8 to UTF-16LE against
+# `iconv -f UTF-8 -t UTF-16LE`, every command writing a file through a redirect;
+# pirtok-convert with -j 1 and with its default. The commands take turns, so a change in
+# the machine's load hits all of them; the best of RUNS (default 5) counts. Then the peak
+# memory of pirtok-convert for a 20 MB and a 2 GB input file. Not part of CTest: run it
+# by hand on a Release build.
 #
 #   bench/cli-bench.sh [path/to/pirtok-convert]
 #
-# Goals: time ratio at most 2, peak memory under 32 MB for both inputs.
+# Goals: the default at most 0.6 x iconv's time and -j 1 at most 1.0 x, in both output
+# encodings; peak memory under 32 MB for both inputs.
 set -euo pipefail
 
 bin=${1:-build/pirtok-convert}
 [ -x "$bin" ] || { echo "no executable at $bin (build Release first, or pass its path)" >&2; exit 2; }
 command -v iconv >/dev/null || { echo "iconv (libc-bin) is needed" >&2; exit 2; }
 [ -x /usr/bin/time ] || { echo "/usr/bin/time (GNU time) is needed" >&2; exit 2; }
-runs=${RUNS:-3}
+runs=${RUNS:-5}
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/pirtok-cli-bench.XXXXXX")
 trap 'rm -rf "$work"' EXIT
 
-# 200 MB in, 200 MB and 400 MB out; the 2 GB input is streamed through a pipe, never stored.
-need_mb=900
+# 200 MB in and up to 400 MB out at a time, then the 2 GB input and its 2 GB output.
+need_mb=4800
 free_mb=$(df -Pm "$work" | awk 'NR == 2 { print $4 }')
 if [ "$free_mb" -lt "$need_mb" ]; then
     echo "need ${need_mb} MB free in $work, have ${free_mb} MB" >&2
@@ -57,51 +62,82 @@ repeat_seed() {
     for ((i = 0; i < count; i++)); do cat "$seed"; done
 }
 
-now() { date +%s.%N; }
-
-# Wall-clock seconds of the command given as a string.
-time_once() {
+# Wall-clock milliseconds of the command given as a string.
+time_ms() {
     local start end
-    start=$(now)
+    start=$(date +%s%N)
     bash -c "$1"
-    end=$(now)
-    echo "$end - $start" | bc -l
+    end=$(date +%s%N)
+    echo $(( (end - start) / 1000000 ))
 }
 
-min() { if [ -z "$1" ] || [ "$(echo "$2 < $1" | bc -l)" = 1 ]; then echo "$2"; else echo "$1"; fi; }
+seconds() { printf '%d.%03d' $(( $1 / 1000 )) $(( $1 % 1000 )); }
+
+in200="$work/in-200mb.txt"
+repeat_seed 200 > "$in200" # whole seeds, so no character is cut
+out="$work/out.txt"
+cores=$(nproc)
+
+# name|command, in the order of each turn.
+commands=(
+    "cat > /dev/null (page-cache floor)|cat '$in200' > /dev/null"
+    "iconv -f UTF-8 -t UTF-8|iconv -f UTF-8 -t UTF-8 '$in200' > '$out'"
+    "pirtok-convert -j 1|'$bin' -j 1 '$in200' > '$out'"
+    "pirtok-convert (default -j)|'$bin' '$in200' > '$out'"
+    "iconv -f UTF-8 -t UTF-16LE|iconv -f UTF-8 -t UTF-16LE '$in200' > '$out'"
+    "pirtok-convert -j 1 --to utf-16le|'$bin' -j 1 --to utf-16le '$in200' > '$out'"
+    "pirtok-convert --to utf-16le|'$bin' --to utf-16le '$in200' > '$out'"
+    "pirtok-convert -o out.txt (default -j)|'$bin' -o '$out' '$in200'"
+)
+best=()
+for ((c = 0; c < ${#commands[@]}; c++)); do best[c]=""; done
+cat "$in200" > /dev/null # into the page cache for every contender
+for ((i = 0; i < runs; i++)); do
+    for ((c = 0; c < ${#commands[@]}; c++)); do
+        ms=$(time_ms "${commands[c]#*|}")
+        if [ -z "${best[c]}" ] || [ "$ms" -lt "${best[c]}" ]; then best[c]=$ms; fi
+        rm -f "$out"
+    done
+done
+
+echo "input: $(stat -c %s "$in200") bytes of UTF-8 Kurdish-font text, to Unicode; $cores cores; best of $runs turns"
+for ((c = 0; c < ${#commands[@]}; c++)); do
+    printf '%-42s %8s s\n' "${commands[c]%%|*}" "$(seconds "${best[c]}")"
+done
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
+printf 'ratio UTF-8,    -j 1    / iconv         %8s   (goal: at most 1.0)\n' "$(ratio "${best[2]}" "${best[1]}")"
+printf 'ratio UTF-8,    default / iconv         %8s   (goal: at most 0.6)\n' "$(ratio "${best[3]}" "${best[1]}")"
+printf 'ratio UTF-16LE, -j 1    / iconv         %8s   (goal: at most 1.0)\n' "$(ratio "${best[5]}" "${best[4]}")"
+printf 'ratio UTF-16LE, default / iconv         %8s   (goal: at most 0.6)\n' "$(ratio "${best[6]}" "${best[4]}")"
+printf 'ratio -o out.txt,  default / iconv      %8s   (goal: at most 0.6)\n' "$(ratio "${best[7]}" "${best[1]}")"
+
+# The default and -j 1 must write the same bytes.
+"$bin" -j 1 "$in200" > "$work/one.txt"
+"$bin" "$in200" > "$out"
+cmp -s "$work/one.txt" "$out" && echo "default output equals -j 1: yes" || echo "default output equals -j 1: NO"
+rm -f "$out" "$work/one.txt" "$in200"
 
 # Peak resident set in kB of the command given as a string, run under GNU time.
 peak_kb() {
     /usr/bin/time -f '%M' -o "$work/rss" bash -c "exec $1"
     cat "$work/rss"
 }
-
-in200="$work/in-200mb.txt"
-repeat_seed 200 > "$in200" # whole seeds, so no character is cut
-cat "$in200" > /dev/null # into the page cache for both contenders
-
-echo "input: $(stat -c %s "$in200") bytes of UTF-8 Kurdish-font text; best of $runs runs"
-# Side by side: the two commands take turns, so a change in the machine's load hits both;
-# the best run of each counts.
-t_iconv=""
-t_pirtok=""
-for ((i = 0; i < runs; i++)); do
-    t_iconv=$(min "$t_iconv" "$(time_once "iconv -f UTF-8 -t UTF-16LE '$in200' > '$work/out-iconv.txt'")")
-    t_pirtok=$(min "$t_pirtok" "$(time_once "'$bin' --to-unicode '$in200' -o '$work/out-pirtok.txt'")")
-done
-ratio=$(echo "$t_pirtok / $t_iconv" | bc -l)
-printf 'iconv -f UTF-8 -t UTF-16LE      %8.3f s\n' "$t_iconv"
-printf 'pirtok-convert --to-unicode     %8.3f s\n' "$t_pirtok"
-printf 'time ratio pirtok/iconv         %8.2f   (goal: at most 2)\n' "$ratio"
-rm -f "$work/out-iconv.txt" "$work/out-pirtok.txt" "$in200"
+mb() { awk -v k="$1" 'BEGIN { printf "%.1f", k / 1024 }'; }
 
 in20="$work/in-20mb.txt"
 repeat_seed 20 > "$in20"
-rss20=$(peak_kb "'$bin' --to-unicode '$in20' -o '$work/out-20mb.txt'")
-rm -f "$in20" "$work/out-20mb.txt"
-printf 'peak memory, 20 MB input        %8.1f MB\n' "$(echo "$rss20 / 1024" | bc -l)"
+rss20=$(peak_kb "'$bin' '$in20' -o '$work/out-20mb.txt'")
+rm -f "$work/out-20mb.txt"
+printf 'peak memory, 20 MB file, -o               %8s MB\n' "$(mb "$rss20")"
+rss20p=$(cat "$in20" | peak_kb "'$bin' > /dev/null")
+rm -f "$in20"
+printf 'peak memory, 20 MB through a pipe         %8s MB\n' "$(mb "$rss20p")"
 
-# 2 GB: the generator feeds the converter through a pipe; only the converter is measured.
-rss2g=$(repeat_seed 2048 | peak_kb "'$bin' --to-unicode > /dev/null")
-printf 'peak memory, 2 GB input         %8.1f MB\n' "$(echo "$rss2g / 1024" | bc -l)"
-printf 'memory ratio 2 GB / 20 MB       %8.2f   (goal: both under 32 MB)\n' "$(echo "$rss2g / $rss20" | bc -l)"
+in2g="$work/in-2gb.txt"
+repeat_seed 2048 > "$in2g"
+rss2g=$(peak_kb "'$bin' '$in2g' -o '$work/out-2gb.txt'")
+rm -f "$work/out-2gb.txt"
+printf 'peak memory, 2 GB file, -o                %8s MB\n' "$(mb "$rss2g")"
+rss2gp=$(cat "$in2g" | peak_kb "'$bin' > /dev/null")
+rm -f "$in2g"
+printf 'peak memory, 2 GB through a pipe          %8s MB   (goal: all under 32 MB)\n' "$(mb "$rss2gp")"
