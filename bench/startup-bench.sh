@@ -3,8 +3,9 @@
 # window's first paint (the program ends itself there when PIRTOK_BENCH_EXIT=shown): with an
 # empty settings store (a first start), and with a saved text of 10 million characters, in
 # paragraphs and in short lines. Then the close saves with those texts
-# (PIRTOK_BENCH_EXIT=close: the program prints their time). Every run uses a private home, so the user's own files are never touched. The
-# best of RUNS (default 5) counts. Not part of CTest: run it by hand on a Release build.
+# (PIRTOK_BENCH_EXIT=close: the program prints their time). Every run uses a private home,
+# so the user's own files are never touched. The best of RUNS (default 5) counts. Not part
+# of CTest: run it by hand on a Release build.
 #
 #   bench/startup-bench.sh [path/to/Pirtok]
 #

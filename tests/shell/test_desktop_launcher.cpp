@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -15,6 +16,21 @@ QString contents(const QString &path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QStringLiteral("<missing>");
+}
+
+// What desktop-file-validate says against the file; empty when it is valid or the tool is
+// not installed.
+QString validationErrors(const QString &path)
+{
+    const QString validator = QStandardPaths::findExecutable(QStringLiteral("desktop-file-validate"));
+    if (validator.isEmpty())
+        return QString();
+    QProcess process;
+    process.start(validator, {path});
+    process.waitForFinished();
+    const QString output =
+        QString::fromUtf8(process.readAllStandardOutput() + process.readAllStandardError());
+    return process.exitCode() == 0 ? QString() : output;
 }
 
 int modeOf(const QString &path)
@@ -96,6 +112,7 @@ void TestDesktopLauncher::shortcut()
                             "X-KDE-Shortcuts=Ctrl+Alt+J\n")
                  .arg(exec, path, icon));
     QCOMPARE(modeOf(launcher), 0755);
+    QCOMPARE(validationErrors(launcher), QString());
 }
 
 void TestDesktopLauncher::shortcutNeedsDesktopFolder()
@@ -125,6 +142,7 @@ void TestDesktopLauncher::autostart()
     const QString entry = home().filePath(QStringLiteral("config/autostart/Varok.desktop"));
     QCOMPARE(DesktopLauncher::autostartPath(), entry);
     QCOMPARE(contents(entry), expected);
+    QCOMPARE(validationErrors(entry), QString());
 }
 
 QTEST_GUILESS_MAIN(TestDesktopLauncher)
