@@ -102,7 +102,7 @@ void ConversionRunControl::startRun(const QString &source, RunKind kind)
     const RunKind other = kind == RunKind::WholeText ? RunKind::Selection : RunKind::WholeText;
     timerFor(other)->setInterval(0);
     m_conversion.start(source, kind);
-    m_form.Text1->setReadOnly(true);
+    m_form.Text1->setLocked(true);
     timerFor(kind)->setInterval(TickInterval);
 }
 
@@ -126,7 +126,7 @@ void ConversionRunControl::tick(RunKind kind)
 void ConversionRunControl::endWholeTextRun()
 {
     UniText &text1 = *m_form.Text1;
-    text1.setReadOnly(false);
+    text1.setLocked(false);
     text1.setText(m_conversion.ConvertResult());
     // Ended from here on: no tick of this run while the completion message is open.
     m_form.Timer1->setInterval(0);
@@ -137,7 +137,7 @@ void ConversionRunControl::endWholeTextRun()
 void ConversionRunControl::endSelectionRun()
 {
     UniText &text1 = *m_form.Text1;
-    text1.setReadOnly(false);
+    text1.setLocked(false);
     ConvertSelLength = text1.selLength();
     ConvertSelStart = text1.selStart();
     ConvertSelText = text1.selText();

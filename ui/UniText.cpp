@@ -1,9 +1,13 @@
 #include "ui/UniText.h"
 
+#include <QApplication>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QTextBlock>
 #include <QTextDocument>
+
+#include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -16,9 +20,53 @@ QString fromDocumentText(QString raw)
     return raw;
 }
 
+constexpr char16_t DeleteCode = 0x7f;
+
 bool isControlCode(const QString &typed)
 {
-    return typed.size() == 1 && (typed.at(0).unicode() < 0x20 || typed.at(0).unicode() == 0x7f);
+    return typed.size() == 1 && (typed.at(0).unicode() < 0x20 || typed.at(0).unicode() == DeleteCode);
+}
+
+// What a key offers to keyPress(): its text, unless it is a command (Ctrl, Meta), moves the
+// focus (Tab) or deletes forward (Delete, whose text X11 gives as U+007F).
+QString typedText(const QKeyEvent &event)
+{
+    if (event.modifiers() & (Qt::ControlModifier | Qt::MetaModifier))
+        return {};
+    if (event.key() == Qt::Key_Tab || event.key() == Qt::Key_Backtab || event.key() == Qt::Key_Delete)
+        return {};
+    const QString text = event.text();
+    if (text.size() == 1 && text.at(0) == QChar(DeleteCode))
+        return {};
+    return text;
+}
+
+// Keys that change the text without typing a character.
+bool isEditingCommand(const QKeyEvent &event)
+{
+    static constexpr QKeySequence::StandardKey Edits[] = {
+        QKeySequence::Cut,
+        QKeySequence::Paste,
+        QKeySequence::Undo,
+        QKeySequence::Redo,
+        QKeySequence::Delete,
+        QKeySequence::Backspace,
+        QKeySequence::DeleteStartOfWord,
+        QKeySequence::DeleteEndOfWord,
+        QKeySequence::DeleteEndOfLine,
+        QKeySequence::DeleteCompleteLine,
+        QKeySequence::InsertParagraphSeparator,
+        QKeySequence::InsertLineSeparator,
+    };
+    if (event.key() == Qt::Key_Delete || event.key() == Qt::Key_Backspace)
+        return true;
+    return std::any_of(std::begin(Edits), std::end(Edits),
+                       [&event](QKeySequence::StandardKey edit) { return event.matches(edit); });
+}
+
+bool isLineBreak(QChar unit)
+{
+    return unit == QLatin1Char('\r') || unit == QLatin1Char('\n');
 }
 
 } // namespace
@@ -156,6 +204,21 @@ void UniText::applyTextOption()
     document()->setDefaultTextOption(option);
 }
 
+void UniText::setLocked(bool locked)
+{
+    // Not the editor's read-only mode: that also stops the caret keys and the input method,
+    // and with them the key-press.
+    setTextInteractionFlags(locked ? Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard
+                                   : Qt::TextEditorInteraction);
+    setAttribute(Qt::WA_InputMethodEnabled, true);
+}
+
+void UniText::refuseChange()
+{
+    QApplication::beep();
+    Q_EMIT changeRefused();
+}
+
 void UniText::setMultiLine(bool multiLine)
 {
     m_multiLine = multiLine;
@@ -183,27 +246,28 @@ void UniText::keyPressEvent(QKeyEvent *event)
 {
     Q_EMIT keyDown(event->key(), event->modifiers());
 
-    // Commands (Ctrl+C, Ctrl+V, ...) and keys without text go to the editor untouched.
-    const QString typed = event->text();
-    const bool command = event->modifiers() & (Qt::ControlModifier | Qt::MetaModifier);
-    if (typed.isEmpty() || command || isReadOnly()) {
-        QPlainTextEdit::keyPressEvent(event);
+    const QString typed = typedText(*event);
+    if (typed.isEmpty()) {
+        // Caret keys, commands, Delete: the editor's own, but a locked box changes nothing.
+        if (isLocked() && isEditingCommand(*event))
+            refuseChange();
+        else
+            QPlainTextEdit::keyPressEvent(event);
         return;
     }
 
     bool changed = false;
     const QString out = translateTyped(typed, changed);
     if (!changed && isControlCode(typed)) {
-        // Backspace, Enter, Escape: the editor's own handling, but a single-line box
-        // takes no line break.
-        const bool lineBreak = typed.at(0) == QLatin1Char('\r') || typed.at(0) == QLatin1Char('\n');
-        if (lineBreak && !m_multiLine)
-            return;
-        QPlainTextEdit::keyPressEvent(event);
+        typeControlCode(event);
         return;
     }
     if (out.isEmpty())
         return;
+    if (isLocked()) {
+        refuseChange();
+        return;
+    }
     const quint64 writesBefore = m_programWrites;
     QTextCursor cursor = textCursor();
     cursor.insertText(out);
@@ -212,9 +276,32 @@ void UniText::keyPressEvent(QKeyEvent *event)
     ensureCursorVisible();
 }
 
+void UniText::typeControlCode(QKeyEvent *event)
+{
+    // Backspace, Enter, Escape; a single-line box takes no line break.
+    const QChar code = event->text().at(0);
+    if (isLineBreak(code) && !m_multiLine)
+        return;
+    if (isLocked() && (isLineBreak(code) || event->key() == Qt::Key_Backspace)) {
+        refuseChange();
+        return;
+    }
+    QPlainTextEdit::keyPressEvent(event);
+}
+
 void UniText::inputMethodEvent(QInputMethodEvent *event)
 {
-    if (event->commitString().isEmpty() || isReadOnly()) {
+    const bool commits = !event->commitString().isEmpty();
+    if (isLocked()) {
+        // The handlers still see what was typed. No composition is shown either: the editor
+        // would clear the selection for it.
+        bool changed = false;
+        if (commits && !translateTyped(event->commitString(), changed).isEmpty())
+            refuseChange();
+        event->accept();
+        return;
+    }
+    if (!commits) {
         QPlainTextEdit::inputMethodEvent(event);
         return;
     }
@@ -223,6 +310,16 @@ void UniText::inputMethodEvent(QInputMethodEvent *event)
     QInputMethodEvent translated(event->preeditString(), event->attributes());
     translated.setCommitString(out, event->replacementStart(), event->replacementLength());
     QPlainTextEdit::inputMethodEvent(&translated);
+}
+
+void UniText::insertFromMimeData(const QMimeData *source)
+{
+    // Every paste and drop comes through here, also the program's paste().
+    if (isLocked()) {
+        refuseChange();
+        return;
+    }
+    QPlainTextEdit::insertFromMimeData(source);
 }
 
 void UniText::mousePressEvent(QMouseEvent *event)
@@ -234,8 +331,16 @@ void UniText::mousePressEvent(QMouseEvent *event)
 void UniText::mouseReleaseEvent(QMouseEvent *event)
 {
     QPlainTextEdit::mouseReleaseEvent(event);
-    if (viewport()->rect().contains(event->position().toPoint()))
+    const bool endsDoubleClick = std::exchange(m_releaseEndsDoubleClick, false);
+    if (!endsDoubleClick && viewport()->rect().contains(event->position().toPoint()))
         Q_EMIT click();
+}
+
+void UniText::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    // One click per double-click: its first release raised it.
+    m_releaseEndsDoubleClick = true;
+    QPlainTextEdit::mouseDoubleClickEvent(event);
 }
 
 void UniText::mouseMoveEvent(QMouseEvent *event)

@@ -6,7 +6,9 @@
 
 // A Unicode text box. Every typed code unit is offered to keyPress() by reference before
 // the box inserts it, so a handler can replace it (0 swallows it); pasted text and text
-// set by the program are inserted as they are. Text round-trips every code unit.
+// set by the program are inserted as they are. Typed units include Backspace, Enter and
+// Escape, but not Tab (it moves the focus), Delete (X11 reports it as U+007F) or commands
+// held with Ctrl. Text round-trips every code unit.
 class UniText : public QPlainTextEdit, public TwipsGeometry
 {
     Q_OBJECT
@@ -47,6 +49,13 @@ public:
     void setMultiLine(bool multiLine);
     bool isMultiLine() const { return m_multiLine; }
 
+    // A locked box refuses the user's changes (typing, Backspace, Delete, pasting, cutting,
+    // undoing) with a beep and changeRefused(), while the caret keys, selection, scrolling and
+    // copying still work and keyPress() is still raised for every typed unit. The program's
+    // own writes go in. A locked box reads as read-only.
+    void setLocked(bool locked);
+    bool isLocked() const { return isReadOnly(); }
+
 Q_SIGNALS:
     // Raised before the box inserts `code`; a handler may replace it, or set 0 to drop it.
     // Handlers run in the box's thread and must be connected directly.
@@ -57,18 +66,25 @@ Q_SIGNALS:
     void mouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint position);
     void mouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, QPoint position);
     void gotFocus();
+    // A locked box turned an edit away (it has also beeped).
+    void changeRefused();
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
     void inputMethodEvent(QInputMethodEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
+    void insertFromMimeData(const QMimeData *source) override;
 
 private:
     // Passes each code unit through keyPress(); sets `changed` when a handler replaced one.
     QString translateTyped(const QString &typed, bool &changed);
+    // A typed control code the handlers left alone: the editor's own handling.
+    void typeControlCode(QKeyEvent *event);
+    void refuseChange();
     void applyTextOption();
 
     // Counts the program's writes of text and selection, so that typing does not undo a
@@ -76,4 +92,6 @@ private:
     quint64 m_programWrites = 0;
     int m_alignment = 0;
     bool m_multiLine = true;
+    // The coming release ends a double-click, whose click was raised by its first release.
+    bool m_releaseEndsDoubleClick = false;
 };
