@@ -14,10 +14,17 @@ QString ReadWholeFile(const QString &path, bool *unreadable)
 {
     if (unreadable)
         *unreadable = false;
+    const QFileInfo info(path);
+    // Only a regular file is read: opening a pipe put in its place would wait for ever.
+    if (info.exists() && !info.isFile()) {
+        if (unreadable)
+            *unreadable = true;
+        return QString();
+    }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         if (unreadable)
-            *unreadable = QFileInfo::exists(path) || QFileInfo(path).isSymLink();
+            *unreadable = info.exists() || info.isSymLink();
         return QString();
     }
     try {

@@ -61,7 +61,8 @@ void TestStartUp::firstStart()
     Form3 &form = fx.form();
     const QString folder = QCoreApplication::applicationDirPath();
 
-    QCOMPARE(stored(SettingsKeys::Varok, SettingsKeys::CommandLine), QString());
+    QCOMPARE(stored(SettingsKeys::Varok, SettingsKeys::CommandLine),
+             QCoreApplication::arguments().mid(1).join(u' '));
     QCOMPARE(stored(SettingsKeys::Varok, SettingsKeys::ProgramFolder), folder);
     QCOMPARE(stored(SettingsKeys::Varok, SettingsKeys::FirstRunMarker), folder.toUpper());
     QCOMPARE(launchers().size(), 1);

@@ -138,8 +138,13 @@ void TestSavedTextFile::readingTellsUnreadableFromMissing()
     QCOMPARE(Module1::ReadWholeFile(file(), &unreadable), QString());
     QVERIFY(!unreadable);
 
-    // Something is there under the name, but it is no file that can be read.
+    // Something is there under the name, but it is no file that can be read: a folder, or
+    // a pipe that would block the start for ever.
     QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("Text.ini")));
+    QCOMPARE(Module1::ReadWholeFile(file(), &unreadable), QString());
+    QVERIFY(unreadable);
+    QVERIFY(QDir(m_dir->path()).rmdir(QStringLiteral("Text.ini")));
+    QCOMPARE(::mkfifo(QFile::encodeName(file()).constData(), 0600), 0);
     QCOMPARE(Module1::ReadWholeFile(file(), &unreadable), QString());
     QVERIFY(unreadable);
 }
