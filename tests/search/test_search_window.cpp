@@ -89,6 +89,7 @@ private Q_SLOTS:
             << QStringLiteral("One ONE one") << QStringLiteral("oNe") << 3 << QStringLiteral("8+3") << 0;
         QTest::newRow("no more after the last")
             << QStringLiteral("One ONE one") << QStringLiteral("one") << 4 << QStringLiteral("8+3") << 4;
+        QTest::newRow("empty text") << QString() << QStringLiteral("a") << 1 << QStringLiteral("0+0") << 1;
         QTest::newRow("ae does not match he")
             << QString(He + He + He) << Ae << 1 << QStringLiteral("0+0") << 1;
         QTest::newRow("beyond 16-bit positions") << QString(QString(40000, QLatin1Char('x')) + He + Ae)
@@ -220,6 +221,18 @@ private Q_SLOTS:
         QCOMPARE(form->Text1->text(), QStringLiteral("xyz ab ab"));
         QCOMPARE(search->SearchPos, 7); // the match at 5 (1-based), advanced by the replacement's length
         WindowTesting::typeText(form->Text1, QStringLiteral("1"));
+        QCOMPARE(search->SearchPos, 1);
+    }
+
+    void clickInTheTextStartsAfresh()
+    {
+        setUp(QStringLiteral("ab ab ab"), QStringLiteral("ab"));
+        caretAt(0);
+        press(Qt::Key_F3);
+        press(Qt::Key_F3);
+        QCOMPARE(form->SearchCount, 2);
+        QTest::mouseClick(form->Text1->viewport(), Qt::LeftButton, {}, QPoint(2, 2));
+        QCOMPARE(form->SearchCount, 0);
         QCOMPARE(search->SearchPos, 1);
     }
 
