@@ -2,6 +2,24 @@
 
 #include "shell/Form3.h"
 
+namespace {
+
+// How many code units of `text` make its first character: one for a letter of the basic
+// plane, two for both halves of a letter beyond it, none when the text is empty or starts
+// with a lone half. A lone half would match, and corrupt, the other half of a letter in a
+// conversion, so it is no character a box may keep.
+qsizetype firstCharacterLength(const QString &text)
+{
+    if (text.isEmpty())
+        return 0;
+    const QChar first = text.at(0);
+    if (!first.isSurrogate())
+        return 1;
+    return first.isHighSurrogate() && text.size() >= 2 && text.at(1).isLowSurrogate() ? 2 : 0;
+}
+
+} // namespace
+
 LetterPairPanel::LetterPairPanel(Form3 &form) : QObject(&form), m_form(form)
 {
     connect(form.Label14, &Label::click, this, &LetterPairPanel::Label14Click);
@@ -25,12 +43,9 @@ void LetterPairPanel::TT1Change(int index)
 {
     UniText &box = *m_form.TT1[index];
     const QString text = box.text();
-    // One character: a letter outside the basic plane keeps both of its halves, since a
-    // lone half would match, and corrupt, other letters in a conversion.
-    const qsizetype keep =
-        text.size() >= 2 && text.at(0).isHighSurrogate() && text.at(1).isLowSurrogate() ? 2 : 1;
+    const qsizetype keep = firstCharacterLength(text);
     if (text.size() > keep) {
-        box.setText(text.left(keep)); // itself a change, which then finds one character
+        box.setText(text.left(keep)); // itself a change, which then finds it kept
         return;
     }
     box.setSelStart(0);

@@ -5,8 +5,8 @@
 class Form3;
 
 // The panel of the user's letter pairs: shown and hidden by its label, hidden by a click
-// in the main text; each letter box keeps one character, selected so the next typed
-// letter replaces it.
+// in the main text; each letter box keeps one whole character (or nothing), selected so the
+// next typed letter replaces it.
 class LetterPairPanel : public QObject
 {
     Q_OBJECT

@@ -20,6 +20,18 @@ private:
     PirtokApp *app = nullptr;
     Form3 *form = nullptr;
 
+    // A point of `control` that no other control covers, in the window's coordinates.
+    QPoint visiblePointOf(QWidget *control) const
+    {
+        for (int y = 0; y < control->height(); ++y)
+            for (int x = 0; x < control->width(); ++x) {
+                const QPoint at = control->mapTo(form, QPoint(x, y));
+                if (form->childAt(at) == control)
+                    return at;
+            }
+        return {};
+    }
+
 private Q_SLOTS:
     void init()
     {
@@ -52,6 +64,11 @@ private Q_SLOTS:
         QTest::newRow("empty") << QString() << QString();
         QTest::newRow("letter beyond the basic plane keeps both halves")
             << units({0xD83D, 0xDE00, 0x0627}) << units({0xD83D, 0xDE00});
+        QTest::newRow("lone first half") << units({0xD83D}) << QString();
+        QTest::newRow("lone second half") << units({0xDE00}) << QString();
+        QTest::newRow("second half, then a letter") << units({0xDE00, 0x0627}) << QString();
+        QTest::newRow("first half cut from its pair") << units({0xD83D, 0x0627, 0xDE00}) << QString();
+        QTest::newRow("two first halves") << units({0xD83D, 0xD83D, 0xDE00}) << QString();
     }
     void aBoxKeepsOneCharacter()
     {
@@ -74,6 +91,42 @@ private Q_SLOTS:
         QApplication::clipboard()->setText(units({0x0636, 0x0637}));
         box->paste();
         QCOMPARE(codes(box->text()), codes(units({0x0636})));
+    }
+
+    void aDoubleClickOnTheLabelOpensThePanelOnce()
+    {
+        const QPoint at = visiblePointOf(form->Label14);
+        QVERIFY(!at.isNull());
+        QTest::mouseDClick(form->windowHandle(), Qt::LeftButton, {}, at);
+        QVERIFY(form->Picture2->isVisible());
+    }
+
+    void aLoneHalfTypedOrPastedLeavesTheBoxEmpty_data()
+    {
+        QTest::addColumn<bool>("pasted");
+        QTest::addColumn<QString>("input");
+        QTest::addColumn<QString>("kept");
+        QTest::newRow("typed pair") << false << units({0xD83D, 0xDE00}) << units({0xD83D, 0xDE00});
+        QTest::newRow("typed first half") << false << units({0xD83D}) << QString();
+        QTest::newRow("typed second half") << false << units({0xDE00}) << QString();
+        QTest::newRow("pasted second half and a letter") << true << units({0xDE00, 0x0627}) << QString();
+        QTest::newRow("pasted first half and a letter") << true << units({0xD83D, 0x0627}) << QString();
+    }
+    void aLoneHalfTypedOrPastedLeavesTheBoxEmpty()
+    {
+        QFETCH(bool, pasted);
+        QFETCH(QString, input);
+        QFETCH(QString, kept);
+        UniText *box = form->TT1[5];
+        box->setText(units({0x06B5})); // selected whole, so the input replaces it
+        if (pasted) {
+            QApplication::clipboard()->setText(input);
+            box->paste();
+        } else {
+            // One key that carries the whole input, as a key beyond the basic plane does.
+            QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, input, Qt::NoModifier);
+        }
+        QCOMPARE(codes(box->text()), codes(kept));
     }
 
     void pairsActWhileThePanelIsHidden()
