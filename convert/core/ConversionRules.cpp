@@ -458,26 +458,40 @@ qsizetype ConversionRules::run(const char16_t *source, qsizetype size, qsizetype
             batch = maxSteps - taken;
         char16_t *w = out.cursor();
         const qsizetype batchEnd = taken + batch;
+        // The next unit's action is the following step's own: looked up once.
+        const UnitAction *action = pos < lookable ? &actionOf(pages, source[pos]) : nullptr;
         for (; taken < batchEnd && pos < lookable; ++taken) {
             const char16_t unit = source[pos];
             const char16_t next = source[pos + 1];
-            const UnitAction &action = actionOf(pages, unit);
             const UnitAction &nextAction = actionOf(pages, next);
+            if ((action->lookBit & nextAction.wantedBy) == 0) {
+                w[0] = static_cast<char16_t>(unit ^ action->firstXor);
+                w[1] = action->second;
+                w += action->length;
+                ++pos;
+                action = &nextAction;
+                continue;
+            }
+            // A group that wants the next unit: the two decide, or the careful step does.
             const FollowStep &follow =
-                m_follow[static_cast<std::size_t>(followRow(action.lookBit) * Slots + nextAction.slot)];
-            // Chosen without a branch: the unit alone, or the unit and the next one.
-            const unsigned consumed = (action.lookBit & nextAction.wantedBy) != 0 ? follow.consumed : 1u;
-            if (consumed == 0) {
+                m_follow[static_cast<std::size_t>(followRow(action->lookBit) * Slots + nextAction.slot)];
+            if (follow.consumed == 0) {
                 const Stepped stepped = careful(unit, source, size, pos, pairs, kind, w);
                 pos += stepped.consumed;
                 w = stepped.out;
-                continue;
+            } else if (follow.consumed == 2) {
+                w[0] = follow.first;
+                w[1] = static_cast<char16_t>(follow.second | (next & follow.nextMask));
+                w += follow.length;
+                pos += 2;
+            } else {
+                w[0] = static_cast<char16_t>(unit ^ action->firstXor);
+                w[1] = action->second;
+                w += action->length;
+                ++pos;
             }
-            const bool both = consumed == 2;
-            w[0] = both ? follow.first : static_cast<char16_t>(unit ^ action.firstXor);
-            w[1] = both ? static_cast<char16_t>(follow.second | (next & follow.nextMask)) : action.second;
-            w += both ? follow.length : action.length;
-            pos += consumed;
+            if (pos < size)
+                action = &actionOf(pages, source[pos]);
         }
         if (taken < batchEnd && pos >= lookable && pos < stopBefore) {
             const Stepped stepped = careful(source[pos], source, size, pos, pairs, kind, w);
