@@ -102,7 +102,7 @@ __attribute__((target("ssse3"))) std::size_t decodeGroups(const unsigned char *p
         const __m128i paired =
             _mm_shuffle_epi8(bytes, _mm_loadu_si128(reinterpret_cast<const __m128i *>(group.shuffle.data())));
         const __m128i decoded = _mm_or_si128(_mm_srli_epi16(_mm_and_si128(paired, leadBits), 2),
-                                           _mm_and_si128(paired, asciiBits));
+                                             _mm_and_si128(paired, asciiBits));
         _mm_storeu_si128(reinterpret_cast<__m128i *>(out + written), decoded);
         // The same as group.consumed, but straight from the byte: the next group's load
         // need not wait for the masks and the table.
@@ -113,7 +113,15 @@ __attribute__((target("ssse3"))) std::size_t decodeGroups(const unsigned char *p
     return i;
 }
 
-const bool HasGroups = __builtin_cpu_supports("ssse3");
+// Asked at first use: static initializers may run before the processor is probed.
+bool hasGroups()
+{
+    static const bool has = [] {
+        __builtin_cpu_init();
+        return __builtin_cpu_supports("ssse3") != 0;
+    }();
+    return has;
+}
 
 #endif
 
@@ -123,6 +131,9 @@ std::ptrdiff_t Utf8FastDecoder::decode(const char *data, std::size_t size, char1
                                        InputDecoder &strict)
 {
     const auto *p = reinterpret_cast<const unsigned char *>(data);
+#ifdef PIRTOK_UTF8_GROUPS
+    const bool useGroups = hasGroups();
+#endif
     std::size_t i = 0;
     std::size_t k = 0;
     if (m_strictNeeds > 0) {
@@ -137,7 +148,7 @@ std::ptrdiff_t Utf8FastDecoder::decode(const char *data, std::size_t size, char1
     }
     while (i < size) {
 #ifdef PIRTOK_UTF8_GROUPS
-        if (HasGroups) {
+        if (useGroups) {
             i = decodeGroups(p, size, i, out, k);
             if (i == size)
                 break;

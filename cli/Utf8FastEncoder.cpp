@@ -80,7 +80,15 @@ __attribute__((target("ssse3"))) std::size_t encodeGroups(const char16_t *units,
     return i;
 }
 
-const bool HasGroups = __builtin_cpu_supports("ssse3");
+// Asked at first use: static initializers may run before the processor is probed.
+bool hasGroups()
+{
+    static const bool has = [] {
+        __builtin_cpu_init();
+        return __builtin_cpu_supports("ssse3") != 0;
+    }();
+    return has;
+}
 
 #endif
 
@@ -91,9 +99,12 @@ std::ptrdiff_t Utf8FastEncoder::encode(const char16_t *units, std::size_t count,
 {
     std::size_t i = 0;
     std::size_t k = 0;
+#ifdef PIRTOK_UTF8_GROUPS
+    const bool useGroups = hasGroups();
+#endif
     while (i < count) {
 #ifdef PIRTOK_UTF8_GROUPS
-        if (HasGroups && !m_strictHolds) {
+        if (useGroups && !m_strictHolds) {
             i = encodeGroups(units, count, i, out, k);
             if (i == count)
                 break;
