@@ -78,9 +78,9 @@ pirtok::LetterPairs fullPairs()
     return pairs;
 }
 
-void streamed(benchmark::State &state, const QString &text, pirtok::Direction direction)
+// `chunk` units at a time, as pirtok-convert feeds its slices.
+void streamed(benchmark::State &state, const QString &text, pirtok::Direction direction, qsizetype chunk)
 {
-    const qsizetype chunk = 64 * 1024;
     pirtok::StreamConverter converter(direction, pirtok::LetterPairs());
     for (auto _ : state) {
         QString out;
@@ -113,7 +113,11 @@ void BM_Convert_KurdishToUnicode_FourPairs(benchmark::State &state)
 }
 void BM_Stream_KurdishToUnicode_64K(benchmark::State &state)
 {
-    streamed(state, kurdishFont(), pirtok::Direction::KurdishToUnicode);
+    streamed(state, kurdishFont(), pirtok::Direction::KurdishToUnicode, 64 * 1024);
+}
+void BM_Stream_KurdishToUnicode_16K(benchmark::State &state)
+{
+    streamed(state, kurdishFont(), pirtok::Direction::KurdishToUnicode, 16 * 1024);
 }
 
 void BM_CopyLoop_Unicode(benchmark::State &state)
@@ -134,7 +138,11 @@ void BM_Convert_UnicodeToKurdish_FourPairs(benchmark::State &state)
 }
 void BM_Stream_UnicodeToKurdish_64K(benchmark::State &state)
 {
-    streamed(state, unicode(), pirtok::Direction::UnicodeToKurdish);
+    streamed(state, unicode(), pirtok::Direction::UnicodeToKurdish, 64 * 1024);
+}
+void BM_Stream_UnicodeToKurdish_16K(benchmark::State &state)
+{
+    streamed(state, unicode(), pirtok::Direction::UnicodeToKurdish, 16 * 1024);
 }
 
 } // namespace
@@ -144,10 +152,12 @@ BENCHMARK(BM_RawCopyLoop_KurdishFont)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Convert_KurdishToUnicode)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Convert_KurdishToUnicode_FourPairs)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Stream_KurdishToUnicode_64K)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Stream_KurdishToUnicode_16K)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CopyLoop_Unicode)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RawCopyLoop_Unicode)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Convert_UnicodeToKurdish)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Convert_UnicodeToKurdish_FourPairs)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Stream_UnicodeToKurdish_64K)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Stream_UnicodeToKurdish_16K)->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();
