@@ -97,10 +97,11 @@ void KeyboardTyping::text1MouseDown()
 
 bool KeyboardTyping::eventFilter(QObject *watched, QEvent *event)
 {
-    // The focus comes before the press that gave it reaches the box.
+    // The focus comes before the press that gave it reaches the box. Only compared, never
+    // used: the box may be going away while the window closes.
     if (event->type() == QEvent::FocusIn &&
         static_cast<QFocusEvent *>(event)->reason() == Qt::MouseFocusReason)
-        m_enteredByMouse = static_cast<UniText *>(watched);
+        m_enteredByMouse = watched;
     return false;
 }
 

@@ -37,6 +37,6 @@ private:
     Form3 &m_form;
     // A word box entered by a mouse press is selected whole again once that click is done,
     // since the press itself puts the caret where it was made.
-    UniText *m_enteredByMouse = nullptr;
+    const QObject *m_enteredByMouse = nullptr;
     UniText *m_selectAfterClick = nullptr;
 };
