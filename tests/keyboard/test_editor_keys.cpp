@@ -40,8 +40,8 @@ private Q_SLOTS:
         QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
         QTest::newRow("plain") << QStringLiteral("abc") << Qt::KeyboardModifiers();
         QTest::newRow("with Shift") << QStringLiteral("abc") << Qt::KeyboardModifiers(Qt::ShiftModifier);
-        QTest::newRow("with Ctrl+Alt") << QStringLiteral("abc")
-                                       << Qt::KeyboardModifiers(Qt::ControlModifier | Qt::AltModifier);
+        QTest::newRow("with Ctrl+Alt")
+            << QStringLiteral("abc") << Qt::KeyboardModifiers(Qt::ControlModifier | Qt::AltModifier);
         QTest::newRow("empty text") << QString() << Qt::KeyboardModifiers();
     }
     void f1StartsWithoutTheQuestion()
