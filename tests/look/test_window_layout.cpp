@@ -34,7 +34,6 @@ private Q_SLOTS:
     void wideningMovesOnlyWhatFollowsTheRightEdge();
     void heighteningLengthensTextAndFrames_data();
     void heighteningLengthensTextAndFrames();
-    void ridgeLinesClimbAboveTheText();
 };
 
 void TestWindowLayout::placesEverything_data()
@@ -170,15 +169,6 @@ void TestWindowLayout::heighteningLengthensTextAndFrames()
         QCOMPARE(after.frames[i], before.frames[i].adjusted(0, 0, 0, added));
     QCOMPARE(after.ridgeLines, before.ridgeLines);
     QCOMPARE(after.strip, before.strip);
-}
-
-void TestWindowLayout::ridgeLinesClimbAboveTheText()
-{
-    const WindowLayout out = layOutWindow(sizes(20000, 9000, 20000, 9000));
-    const std::array<int, 5> ys = {1185, 1200, 1215, 1230, 1245};
-    const std::array<int, 5> insets = {75, 60, 45, 60, 75};
-    for (std::size_t i = 0; i < ys.size(); ++i)
-        QCOMPARE(out.ridgeLines[i], QLine(insets[i], ys[i], 20000 - insets[i], ys[i]));
 }
 
 QTEST_APPLESS_MAIN(TestWindowLayout)
