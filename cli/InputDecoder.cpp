@@ -7,6 +7,7 @@ namespace pirtok::cli {
 namespace {
 
 constexpr const char *Cp1256Hint = "; if the text is in the Windows Arabic code page, try --from cp1256";
+constexpr const char *Utf16Hint = "; the input begins with the UTF-16LE byte-order mark: try --from utf-16le";
 constexpr const char *NotUtf16 =
     "the input does not look like UTF-16LE (it reads as UTF-8: leave out --from)";
 
@@ -111,6 +112,8 @@ std::string InputDecoder::describeError() const
     switch (m_current) {
     case TextEncoding::Utf8:
         // Text with no multi-byte sequence before the fault is likely in a code page.
+        if (startsWithUtf16LeMark(m_sample.data(), m_sample.size()))
+            return where + fault.reason + Utf16Hint;
         return where + fault.reason + (m_utf8.sawMultiByte() ? "" : Cp1256Hint);
     case TextEncoding::Utf16Le:
         if (sampleReadsAsUtf8())

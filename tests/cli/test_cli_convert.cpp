@@ -252,7 +252,8 @@ void TestCliConvert::refusals_data()
         << QStringList{QStringLiteral("byte offset 3:"), QLatin1Char('!') + hint};
     QTest::newRow("UTF-16LE mark with --from utf-8")
         << QStringList{QStringLiteral("--from=utf-8"), in} << QByteArray("\xFF\xFE\x29\x06", 4) << 1
-        << QStringList{QStringLiteral("byte offset 0:")};
+        << QStringList{QStringLiteral("byte offset 0:"), QStringLiteral("try --from utf-16le"),
+                       QLatin1Char('!') + hint};
     QTest::newRow("UTF-8 of even length read as UTF-16LE")
         << QStringList{from16, in} << QByteArray("abc \xD8\xA9\xD8\xA9 \xD9\x8E abc def") << 1
         << QStringList{QStringLiteral("byte offset 0: the input does not look like UTF-16LE")};
