@@ -36,6 +36,8 @@ private Q_SLOTS:
     void sameForAnyJobs();
     void faultInALaterBlock_data();
     void faultInALaterBlock();
+    void otherInputEncodings_data();
+    void otherInputEncodings();
 };
 
 void TestCliJobs::jobsOption_data()
@@ -181,6 +183,49 @@ void TestCliJobs::faultInALaterBlock()
     QCOMPARE(piped.out, one.out);
     QCOMPARE(QString::fromUtf8(piped.err).replace(QStringLiteral("standard input"), path),
              QString::fromUtf8(one.err));
+}
+
+void TestCliJobs::otherInputEncodings_data()
+{
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QString>("expected");
+
+    const QString text = clitexts::randomText(12, 3000);
+    QTest::newRow("UTF-16LE by its mark")
+        << QByteArray("\xFF\xFE") + utf16Bytes(text) << QStringList()
+        << convertText(QChar(0xFEFF) + text, Direction::KurdishToUnicode, {});
+    // Kurdish-font lines in the Windows Arabic code page: ة is C9, ي is ED, fatha F3.
+    QByteArray cp1256;
+    for (int i = 0; i < 200; ++i)
+        cp1256 += QByteArray("\xC9\xED\xF3 \xED.\n");
+    const QString decoded = units({0x0629, 0x064A, 0x064E, 0x20, 0x064A, 0x2E, 0x0A});
+    QString expected;
+    for (int i = 0; i < 200; ++i)
+        expected += decoded;
+    QTest::newRow("cp1256") << cp1256 << QStringList{QStringLiteral("--from=cp1256")}
+                            << convertText(expected, Direction::KurdishToUnicode, {});
+}
+
+// Blocks are cut after line feeds in every input encoding.
+void TestCliJobs::otherInputEncodings()
+{
+    QFETCH(QByteArray, input);
+    QFETCH(QStringList, args);
+    QFETCH(QString, expected);
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("in.txt"));
+    cliprocess::writeFile(path, input);
+    for (const QStringList &jobs :
+         {QStringList{QStringLiteral("-j1")},
+          QStringList{QStringLiteral("-j3"), QStringLiteral("--buffer-size=64")},
+          QStringList{QStringLiteral("-j2"), QStringLiteral("--buffer-size=999")}}) {
+        const cliprocess::Run run = runConvert(QStringList(args) << jobs << path);
+        QVERIFY2(run.exitCode == 0, run.err.constData());
+        // Bytes, not QString::fromUtf8(), which would drop the kept byte-order mark.
+        QVERIFY2(run.out == expected.toUtf8(), qPrintable(jobs.join(QLatin1Char(' '))));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestCliJobs)
