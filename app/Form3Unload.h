@@ -23,13 +23,12 @@ public:
     void run();
     bool hasRun() const { return m_hasRun; }
 
-    // Where an unreadable saved text is moved: beside it, under the first free name.
-    static QString keptPath(const QString &path);
-
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // Where an unreadable saved text is moved: beside it, under the first free name.
+    static QString keptPath(const QString &path);
     void saveChoices();
     void saveText();
 

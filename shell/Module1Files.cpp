@@ -44,8 +44,8 @@ bool ReplaceFile(const QString &path, const QString &content)
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return false;
-    if (!file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner))
-        return false;
+    // Private to its owner; a file system without permissions keeps the text all the same.
+    file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     const QByteArray bytes = SavedTextCodec::encode(content);
     // Under a file-size limit a write can stop short without an error; committing then
     // would put a truncated file in the old one's place.
