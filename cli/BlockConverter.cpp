@@ -42,7 +42,7 @@ bool BlockConverter::feed(const char *data, std::size_t size, ByteBuffer &out)
         done += slice;
         m_converted.resize(0);
         m_converter.feed(QStringView(m_units.get(), static_cast<qsizetype>(units)), m_converted);
-        if (!emit(out))
+        if (!encodeConverted(out))
             return false;
     }
     return true;
@@ -54,12 +54,12 @@ bool BlockConverter::finish(ByteBuffer &out)
         return false;
     m_converted.resize(0);
     m_converter.flush(m_converted);
-    if (!emit(out))
+    if (!encodeConverted(out))
         return false;
     return m_options.to != TextEncoding::Utf8 || m_encoder.finish();
 }
 
-bool BlockConverter::emit(ByteBuffer &out)
+bool BlockConverter::encodeConverted(ByteBuffer &out)
 {
     const auto count = static_cast<std::size_t>(m_converted.size());
     const auto *units = reinterpret_cast<const char16_t *>(m_converted.constData());

@@ -36,7 +36,7 @@ public:
 
 private:
     std::ptrdiff_t decode(const char *data, std::size_t size);
-    bool emit(ByteBuffer &out);
+    bool encodeConverted(ByteBuffer &out);
 
     // Bytes decoded per slice: their units, converted, stay in the second-level cache.
     static constexpr std::size_t SliceSize = std::size_t(16) << 10;
