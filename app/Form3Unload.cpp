@@ -43,6 +43,11 @@ void Form3Unload::run()
     if (m_hasRun)
         return;
     m_hasRun = true;
+    saveNow();
+}
+
+void Form3Unload::saveNow()
+{
     saveChoices();
     saveText();
 }

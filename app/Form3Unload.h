@@ -20,8 +20,11 @@ public:
     // at the close instead of being replaced.
     void keepUnreadableSavedText(const QString &path) { m_unreadableSavedText = path; }
 
+    // The saves of the program's end: once, whichever way it ends.
     void run();
     bool hasRun() const { return m_hasRun; }
+    // The same saves at any time, for a session that is about to end but may yet go on.
+    void saveNow();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -34,7 +34,7 @@ PirtokApp::PirtokApp(ProgramPlace place)
     new AutostartDialogLink(m_window, m_store, place);
 
     m_unload = new Form3Unload(m_window, m_store);
-    m_sessionEnd = std::make_unique<SessionEnd>([this] { m_unload->run(); });
+    m_sessionEnd = std::make_unique<SessionEnd>([this] { m_unload->run(); }, [this] { m_unload->saveNow(); });
 
     // With every handler attached, so that restoring a choice acts as the user's choice did.
     Form3Load load(m_window, m_store, std::move(place));

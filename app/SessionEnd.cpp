@@ -16,11 +16,12 @@ volatile std::sig_atomic_t signalPipe = -1;
 
 } // namespace
 
-SessionEnd::SessionEnd(std::function<void()> save, QObject *parent) : QObject(parent), m_save(std::move(save))
+SessionEnd::SessionEnd(std::function<void()> saveAtEnd, std::function<void()> saveNow, QObject *parent)
+    : QObject(parent), m_saveAtEnd(std::move(saveAtEnd)), m_saveNow(std::move(saveNow))
 {
     if (auto *application = qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
-        connect(application, &QGuiApplication::commitDataRequest, this, [this] { m_save(); });
-    connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, this, [this] { m_save(); });
+        connect(application, &QGuiApplication::commitDataRequest, this, [this] { m_saveNow(); });
+    connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, this, [this] { m_saveAtEnd(); });
 
     if (::pipe2(m_pipe, O_CLOEXEC | O_NONBLOCK) != 0)
         return;
@@ -69,6 +70,6 @@ void SessionEnd::signalArrived()
     char bytes[16];
     while (::read(m_pipe[0], bytes, sizeof bytes) > 0) {
     }
-    m_save();
+    m_saveAtEnd();
     QCoreApplication::quit();
 }

@@ -6,23 +6,26 @@
 
 class QSocketNotifier;
 
-// Runs the close saves when the program is ended other than by closing its window: when the
-// desktop session ends, and on SIGTERM or SIGHUP (a logout), after which the program quits
-// normally. The signals reach the event loop through a pipe, as a signal handler may do
-// no more than write to one. One at a time per process.
+// Runs the close saves when the program is ended other than by closing its window: on
+// SIGTERM or SIGHUP (a logout), after which the program quits normally, and when it quits.
+// When the desktop session asks for the data before it ends, `saveNow` runs: the user may
+// still cancel the logout and go on typing, so that is not yet the end. The signals reach
+// the event loop through a pipe, as a signal handler may do no more than write to one. One
+// at a time per process.
 class SessionEnd : public QObject
 {
     Q_OBJECT
 
 public:
-    explicit SessionEnd(std::function<void()> save, QObject *parent = nullptr);
+    SessionEnd(std::function<void()> saveAtEnd, std::function<void()> saveNow, QObject *parent = nullptr);
     ~SessionEnd() override;
 
 private:
     static void onSignal(int signal);
     void signalArrived();
 
-    std::function<void()> m_save;
+    std::function<void()> m_saveAtEnd;
+    std::function<void()> m_saveNow;
     int m_pipe[2] = {-1, -1};
     QSocketNotifier *m_notifier = nullptr;
 };
