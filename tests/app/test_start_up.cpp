@@ -43,6 +43,7 @@ private Q_SLOTS:
     void storedValues_data();
     void storedValues();
     void settingsSymbolOpensTheLogOnDialog();
+    void aWritersDayComesBackTomorrow();
 
 private:
     QStringList launchers() const
@@ -210,6 +211,46 @@ void TestStartUp::settingsSymbolOpensTheLogOnDialog()
     QVERIFY(entry.readAll().contains("\nExec=" + QFile::encodeName(QCoreApplication::applicationFilePath()) +
                                      '\n'));
     QVERIFY(fx.form().findChildren<QDialog *>().isEmpty());
+}
+
+void TestStartUp::aWritersDayComesBackTomorrow()
+{
+    fx.start();
+    QCOMPARE(launchers().size(), 1);
+    Form3 *form = &fx.form();
+
+    // Kurdish typing: the Arabic keys give Kurdish letters.
+    WindowTesting::typeText(form->Text1, units({0x0644, 0x0020, 0x0648}));
+    const QString typed = form->Text1->text();
+    QVERIFY(!typed.isEmpty());
+    const int font = form->Combo1->listCount() - 1;
+    form->Combo1->setCurrentIndex(font);
+    Q_EMIT form->Combo1->activated(font); // the user picks the last font
+    WindowTesting::typeText(form->TT1[0], QStringLiteral("a"));
+    WindowTesting::typeText(form->TT1[1], units({0x06B5}));
+    WindowTesting::onNextModal([](QWidget *dialog) {
+        auto *form2 = qobject_cast<Form2 *>(dialog);
+        QVERIFY(form2);
+        QTest::mouseClick(form2->Check1, Qt::LeftButton);
+        QTest::mouseClick(form2->ctlUniButtonImageXP1, Qt::LeftButton);
+    });
+    QTest::mouseClick(form->Label3, Qt::LeftButton);
+    fx.stop();
+
+    fx.start(AppFixture::Files::Keep);
+    form = &fx.form();
+    QCOMPARE(launchers().size(), 1);
+    QCOMPARE(codes(form->Text1->text()), codes(typed));
+    QCOMPARE(form->Combo1->listIndex(), font);
+    QCOMPARE(form->TT1[0]->text(), QStringLiteral("a"));
+    QCOMPARE(codes(form->TT1[1]->text()), codes(units({0x06B5})));
+    WindowTesting::onNextModal([](QWidget *dialog) {
+        auto *form2 = qobject_cast<Form2 *>(dialog);
+        QVERIFY(form2);
+        QCOMPARE(form2->Check1->value(), 1);
+        form2->reject();
+    });
+    QTest::mouseClick(form->Label3, Qt::LeftButton);
 }
 
 QTEST_MAIN(TestStartUp)
