@@ -33,7 +33,7 @@ const QColor SymbolUnderMouse(255, 0, 0);
 
 } // namespace
 
-ButtonLooks::ButtonLooks(Form3 &form) : QObject(&form), m_form(form)
+ButtonLooks::ButtonLooks(Form3 &form) : QObject(&form), m_form(form), m_undo(form.UniLabel4)
 {
     for (const MomentaryButton &button : MomentaryButtons) {
         Label *label = form.*button.label;
@@ -52,7 +52,7 @@ ButtonLooks::ButtonLooks(Form3 &form) : QObject(&form), m_form(form)
     // button held on "Undo" stays with "Undo" and is judged by where the mouse is.
     form.setMouseTracking(true);
     form.installEventFilter(this);
-    form.UniLabel4->installEventFilter(this);
+    m_undo->installEventFilter(this);
 }
 
 void ButtonLooks::drawMomentary(Label *label, BevelLines lines, int raisedTop, bool pressed)
@@ -114,8 +114,8 @@ bool ButtonLooks::eventFilter(QObject *watched, QEvent *event)
         // Controls that let moves through (the frames, lines and plates) are background.
         if (!m_form.childAt(position))
             Form_MouseMove();
-    } else if (watched == m_form.UniLabel4 && move->buttons() != Qt::NoButton) {
-        if (isBackgroundOrMainText(m_form.UniLabel4, position))
+    } else if (watched == m_undo && move->buttons() != Qt::NoButton) {
+        if (isBackgroundOrMainText(m_undo, position))
             Form_MouseMove();
     }
     return false;

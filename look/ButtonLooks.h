@@ -33,4 +33,5 @@ private:
     bool isBackgroundOrMainText(QWidget *sender, QPoint position) const;
 
     Form3 &m_form;
+    Label *const m_undo; // "Undo"
 };

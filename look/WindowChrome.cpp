@@ -30,12 +30,12 @@ WindowChrome::MoveFunction &moveFunction()
 
 } // namespace
 
-WindowChrome::WindowChrome(Form3 &form) : QObject(&form), m_form(form)
+WindowChrome::WindowChrome(Form3 &form) : QObject(&form), m_form(form), m_help(form.Label4)
 {
     connect(form.Label13, &Label::mouseDown, this, &WindowChrome::Label13MouseDown);
     // Every release over "?" counts, a double click's second one too; the label's click
     // signal does not tell them apart, so the releases are watched directly.
-    form.Label4->installEventFilter(this);
+    m_help->installEventFilter(this);
 }
 
 void WindowChrome::setProgramFolder(const QString &folder)
@@ -89,10 +89,12 @@ void WindowChrome::tellViewerFailed(const char16_t *what, const QString &where)
 
 bool WindowChrome::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_form.Label4 && event->type() == QEvent::MouseButtonRelease) {
-        const auto *release = static_cast<QMouseEvent *>(event);
-        if (m_form.Label4->rect().contains(release->position().toPoint()))
-            Label4MouseUp();
-    }
+    // Only the kind of event is looked at first: the window may be part destroyed when its
+    // controls' last events arrive.
+    if (event->type() != QEvent::MouseButtonRelease || watched != m_help)
+        return false;
+    const auto *release = static_cast<QMouseEvent *>(event);
+    if (m_help->rect().contains(release->position().toPoint()))
+        Label4MouseUp();
     return false;
 }

@@ -7,6 +7,7 @@
 #include <functional>
 
 class Form3;
+class Label;
 class QWindow;
 
 // The window's chrome: a press with any button on the title Label13 lets the window follow
@@ -39,4 +40,5 @@ private:
     void tellViewerFailed(const char16_t *what, const QString &where);
 
     Form3 &m_form;
+    Label *const m_help; // "?"
 };
