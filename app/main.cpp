@@ -14,6 +14,8 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Pirtok"));
     QApplication::setApplicationVersion(QStringLiteral(PIRTOK_VERSION));
+    // Lets a Wayland desktop match the window to the installed menu entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("pirtok"));
     PirtokApp pirtok;
     ShownProbe::fromEnvironment(pirtok);
     pirtok.show();

@@ -3,6 +3,7 @@
 #include "look/LookTexts.h"
 #include "shell/Form3.h"
 #include "shell/Module1.h"
+#include "ui/WindowMove.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -22,12 +23,6 @@ QString &programFolderOverride()
     return folder;
 }
 
-WindowChrome::MoveFunction &moveFunction()
-{
-    static WindowChrome::MoveFunction function;
-    return function;
-}
-
 } // namespace
 
 WindowChrome::WindowChrome(Form3 &form) : QObject(&form), m_form(form), m_help(form.Label4)
@@ -43,11 +38,6 @@ void WindowChrome::setProgramFolder(const QString &folder)
     programFolderOverride() = folder;
 }
 
-void WindowChrome::setMoveFunction(MoveFunction function)
-{
-    moveFunction() = std::move(function);
-}
-
 QStringList WindowChrome::viewerPaths()
 {
     const QString &override = programFolderOverride();
@@ -58,13 +48,7 @@ QStringList WindowChrome::viewerPaths()
 
 void WindowChrome::Label13MouseDown()
 {
-    QWindow *window = m_form.windowHandle();
-    if (!window)
-        return;
-    if (const MoveFunction &scripted = moveFunction())
-        scripted(window);
-    else
-        window->startSystemMove();
+    WindowMove::start(&m_form);
 }
 
 void WindowChrome::Label4MouseUp()

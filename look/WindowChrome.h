@@ -4,11 +4,8 @@
 #include <QString>
 #include <QStringList>
 
-#include <functional>
-
 class Form3;
 class Label;
-class QWindow;
 
 // The window's chrome: a press with any button on the title Label13 lets the window follow
 // the mouse, and a release over "?" starts the help viewer, one more for every release,
@@ -27,11 +24,8 @@ public:
     // installed layout's libexec folder.
     static QStringList viewerPaths();
 
-    // Seams for tests: the folder the program runs from (empty: the real one), and how the
-    // window is handed to the system to move (empty: the system's move).
+    // Seam for tests: the folder the program runs from (empty: the real one).
     static void setProgramFolder(const QString &folder);
-    using MoveFunction = std::function<void(QWindow *window)>;
-    static void setMoveFunction(MoveFunction function);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

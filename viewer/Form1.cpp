@@ -1,5 +1,6 @@
 #include "viewer/Form1.h"
 
+#include "ui/WindowMove.h"
 #include "viewer/KeyboardPicture.h"
 
 #include <QScreen>
@@ -8,12 +9,6 @@
 namespace {
 
 const QColor CloseRed(255, 0, 0);
-
-Form1::MoveFunction &moveFunction()
-{
-    static Form1::MoveFunction function;
-    return function;
-}
 
 QFont closeFont()
 {
@@ -52,11 +47,6 @@ Form1::Form1(QWidget *parent) : QWidget(parent, Qt::Window | Qt::FramelessWindow
     load();
 }
 
-void Form1::setMoveFunction(MoveFunction function)
-{
-    moveFunction() = std::move(function);
-}
-
 void Form1::load()
 {
     refreshPicture();
@@ -86,11 +76,5 @@ void Form1::showEvent(QShowEvent *event)
 
 void Form1::imMouseDown()
 {
-    QWindow *window = windowHandle();
-    if (!window)
-        return;
-    if (const MoveFunction &scripted = moveFunction())
-        scripted(window);
-    else
-        window->startSystemMove();
+    WindowMove::start(this);
 }

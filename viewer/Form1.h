@@ -6,10 +6,6 @@
 
 #include <QWidget>
 
-#include <functional>
-
-class QWindow;
-
 // The help viewer's one window: no frame, no title bar, exactly the size of its picture.
 // Dragging the picture moves it; the "X" over the top right corner closes it.
 class Form1 : public QWidget, public TwipsGeometry
@@ -21,11 +17,6 @@ public:
 
     ImageBox *Im;
     Label *Label1;
-
-    // How a press on the picture hands the window to the system to follow the mouse.
-    // Tests replace it; an empty function restores the system's move.
-    using MoveFunction = std::function<void(QWindow *window)>;
-    static void setMoveFunction(MoveFunction function);
 
 protected:
     void showEvent(QShowEvent *event) override;

@@ -18,6 +18,7 @@ expected=(
   share/applications/pirtok.desktop
   share/icons/hicolor/scalable/apps/pirtok.svg
   share/man/man1/pirtok-convert.1
+  share/bash-completion/completions/pirtok-convert
 )
 for size in 16 32 48 64 128 256; do
   expected+=("share/icons/hicolor/${size}x${size}/apps/pirtok.png")

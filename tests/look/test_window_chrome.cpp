@@ -2,6 +2,7 @@
 #include "look/WindowChrome.h"
 #include "tests/support/AppFixture.h"
 #include "tests/support/WindowTesting.h"
+#include "ui/WindowMove.h"
 
 #include <QDir>
 #include <QFile>
@@ -71,7 +72,7 @@ private Q_SLOTS:
     {
         fx.stop();
         WindowChrome::setProgramFolder(QString());
-        WindowChrome::setMoveFunction({});
+        WindowMove::setFunction({});
         install.reset();
     }
 
@@ -85,7 +86,7 @@ private Q_SLOTS:
     {
         QFETCH(Qt::MouseButton, button);
         QList<QWindow *> moved;
-        WindowChrome::setMoveFunction([&moved](QWindow *window) { moved << window; });
+        WindowMove::setFunction([&moved](QWindow *window) { moved << window; });
         QTest::mousePress(form->Label13, button);
         QTest::mouseRelease(form->Label13, button);
         QCOMPARE(moved, QList<QWindow *>{form->windowHandle()});

@@ -1,4 +1,5 @@
 #include "keyboard/core/KurdishKeyMap.h"
+#include "ui/WindowMove.h"
 #include "viewer/Form1.h"
 #include "viewer/HelpKeys.h"
 #include "viewer/KeyboardPicture.h"
@@ -25,7 +26,7 @@ private Q_SLOTS:
     }
     void cleanup()
     {
-        Form1::setMoveFunction({});
+        WindowMove::setFunction({});
         form.reset();
     }
 
@@ -88,7 +89,7 @@ private Q_SLOTS:
     {
         QFETCH(Qt::MouseButton, button);
         QList<QWindow *> moved;
-        Form1::setMoveFunction([&moved](QWindow *window) { moved << window; });
+        WindowMove::setFunction([&moved](QWindow *window) { moved << window; });
         QTest::mousePress(form->Im, button, {}, QPoint(100, 100));
         QTest::mouseRelease(form->Im, button, {}, QPoint(100, 100));
         QCOMPARE(moved, QList<QWindow *>{form->windowHandle()});
