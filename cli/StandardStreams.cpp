@@ -1,11 +1,13 @@
 #include "cli/StandardStreams.h"
 
 #include <cerrno>
+#include <climits>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <string>
+#include <utility>
 
 namespace pirtok::cli {
 
@@ -14,11 +16,33 @@ namespace {
 constexpr int StandardCount = 3;
 bool g_closed[StandardCount] = {};
 
-bool namesDescriptor(const std::string &path, int fd)
+bool isDescriptorName(const std::string &path, int fd)
 {
     const std::string number = std::to_string(fd);
     return path == (fd == 1 ? "/dev/stdout" : "/dev/stderr") || path == "/dev/fd/" + number ||
            path == "/proc/self/fd/" + number;
+}
+
+// Whether `path`, or a link it leads through, is a name of descriptor `fd` itself. Links are
+// followed by hand: resolved all the way, such a name only reaches our own /dev/null.
+bool namesDescriptor(std::string path, int fd)
+{
+    constexpr int MaxLinks = 40; // as the kernel's own limit, so a loop of links ends
+    for (int hop = 0; hop <= MaxLinks; ++hop) {
+        if (isDescriptorName(path, fd))
+            return true;
+        char target[PATH_MAX];
+        const ssize_t length = ::readlink(path.c_str(), target, sizeof target);
+        if (length <= 0 || static_cast<std::size_t>(length) >= sizeof target)
+            return false;
+        std::string next(target, static_cast<std::size_t>(length));
+        if (next.front() != '/') {
+            const std::size_t slash = path.rfind('/');
+            next = (slash == std::string::npos ? std::string() : path.substr(0, slash + 1)) + next;
+        }
+        path = std::move(next);
+    }
+    return false;
 }
 
 } // namespace
