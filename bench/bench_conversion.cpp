@@ -1,6 +1,7 @@
 // Conversion throughput in both directions beside a plain copy of the same text, unit by
 // unit, into a reserved buffer. Read the ratio from the bytes-per-second column.
 
+#include "bench/BenchBaseline.h"
 #include "bench/BenchTexts.h"
 #include "convert/core/ConversionEngine.h"
 #include "convert/core/StreamConverter.h"
@@ -25,21 +26,7 @@ const QString &unicode()
 
 void account(benchmark::State &state, const QString &text)
 {
-    state.SetItemsProcessed(static_cast<int64_t>(state.iterations()) * text.size());
-    state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * text.size() * 2);
-}
-
-// The baseline: QString::append of each unit into a string reserved for the whole text.
-void copyLoop(benchmark::State &state, const QString &text)
-{
-    for (auto _ : state) {
-        QString out;
-        out.reserve(text.size());
-        for (QChar unit : text)
-            out.append(unit);
-        benchmark::DoNotOptimize(out.constData());
-    }
-    account(state, text);
+    benchbaseline::account(state, text.size());
 }
 
 // For reference only: a raw pointer loop, which the compiler turns into a block copy.
@@ -97,7 +84,7 @@ void streamed(benchmark::State &state, const QString &text, pirtok::Direction di
 
 void BM_CopyLoop_KurdishFont(benchmark::State &state)
 {
-    copyLoop(state, kurdishFont());
+    benchbaseline::copyUnitByUnit(state, kurdishFont());
 }
 void BM_RawCopyLoop_KurdishFont(benchmark::State &state)
 {
@@ -122,7 +109,7 @@ void BM_Stream_KurdishToUnicode_16K(benchmark::State &state)
 
 void BM_CopyLoop_Unicode(benchmark::State &state)
 {
-    copyLoop(state, unicode());
+    benchbaseline::copyUnitByUnit(state, unicode());
 }
 void BM_RawCopyLoop_Unicode(benchmark::State &state)
 {

@@ -2,6 +2,7 @@
 // all of a word with a million matches, find next from a caret in the middle, and the
 // whole-text upper-casing for reference.
 
+#include "bench/BenchBaseline.h"
 #include "bench/BenchTexts.h"
 #include "search/core/ReplaceAll.h"
 #include "search/core/UpperCasing.h"
@@ -10,6 +11,9 @@
 #include <benchmark/benchmark.h>
 
 namespace {
+
+using benchbaseline::account;
+using benchbaseline::copyUnitByUnit;
 
 constexpr qsizetype TextUnits = 10'000'000;
 constexpr qsizetype MatchEvery = 10; // units: a million matches in the text
@@ -32,24 +36,10 @@ QString textWithMatches(const QString &word)
 const QString KurdishWord = QString::fromUtf16(u"\u0698\u06CC\u0646");              // not in the running text
 const QString KurdishReplacement = QString::fromUtf16(u"\u0698\u06CC\u0627\u0646"); // one unit longer
 
-void account(benchmark::State &state, qsizetype units)
-{
-    state.SetItemsProcessed(static_cast<int64_t>(state.iterations()) * units);
-    state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * units * 2);
-}
-
-// The baseline: QString::append of each unit into a string reserved for the whole text.
+// The baseline.
 void BM_CopyLoop(benchmark::State &state)
 {
-    const QString &text = plainText();
-    for (auto _ : state) {
-        QString out;
-        out.reserve(text.size());
-        for (QChar unit : text)
-            out.append(unit);
-        benchmark::DoNotOptimize(out.constData());
-    }
-    account(state, text.size());
+    copyUnitByUnit(state, plainText());
 }
 
 // For reference: a block copy of the whole text.

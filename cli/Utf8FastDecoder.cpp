@@ -2,13 +2,10 @@
 
 #include "cli/InputDecoder.h"
 
+#include "cli/Ssse3.h"
+
 #include <array>
 #include <cstdint>
-
-#if defined(__x86_64__) || defined(__i386__)
-#include <immintrin.h>
-#define PIRTOK_UTF8_GROUPS 1
-#endif
 
 namespace pirtok::cli {
 
@@ -113,16 +110,6 @@ __attribute__((target("ssse3"))) std::size_t decodeGroups(const unsigned char *p
     return i;
 }
 
-// Asked at first use: static initializers may run before the processor is probed.
-bool hasGroups()
-{
-    static const bool has = [] {
-        __builtin_cpu_init();
-        return __builtin_cpu_supports("ssse3") != 0;
-    }();
-    return has;
-}
-
 #endif
 
 } // namespace
@@ -132,7 +119,7 @@ std::ptrdiff_t Utf8FastDecoder::decode(const char *data, std::size_t size, char1
 {
     const auto *p = reinterpret_cast<const unsigned char *>(data);
 #ifdef PIRTOK_UTF8_GROUPS
-    const bool useGroups = hasGroups();
+    const bool useGroups = hasSsse3();
 #endif
     std::size_t i = 0;
     std::size_t k = 0;

@@ -2,13 +2,10 @@
 
 #include "cli/Utf8Encoder.h"
 
+#include "cli/Ssse3.h"
+
 #include <array>
 #include <cstdint>
-
-#if defined(__x86_64__) || defined(__i386__)
-#include <immintrin.h>
-#define PIRTOK_UTF8_GROUPS 1
-#endif
 
 namespace pirtok::cli {
 
@@ -80,16 +77,6 @@ __attribute__((target("ssse3"))) std::size_t encodeGroups(const char16_t *units,
     return i;
 }
 
-// Asked at first use: static initializers may run before the processor is probed.
-bool hasGroups()
-{
-    static const bool has = [] {
-        __builtin_cpu_init();
-        return __builtin_cpu_supports("ssse3") != 0;
-    }();
-    return has;
-}
-
 #endif
 
 } // namespace
@@ -100,7 +87,7 @@ std::ptrdiff_t Utf8FastEncoder::encode(const char16_t *units, std::size_t count,
     std::size_t i = 0;
     std::size_t k = 0;
 #ifdef PIRTOK_UTF8_GROUPS
-    const bool useGroups = hasGroups();
+    const bool useGroups = hasSsse3();
 #endif
     while (i < count) {
 #ifdef PIRTOK_UTF8_GROUPS
