@@ -2,6 +2,7 @@
 #include "convert/core/ConversionRun.h"
 #include "convert/core/StreamConverter.h"
 #include "tests/convert/core/ReferenceRules.h"
+#include "tests/convert/core/RunColumns.h"
 #include "tests/convert/core/TestTexts.h"
 
 #include <QTest>
@@ -10,11 +11,10 @@
 // random texts dense in the letters the rules react to, with random letter pairs.
 
 using namespace pirtok;
+using testtexts::addRunColumns;
 using testtexts::codes;
 using testtexts::units;
 
-Q_DECLARE_METATYPE(pirtok::Direction)
-Q_DECLARE_METATYPE(pirtok::RunKind)
 Q_DECLARE_METATYPE(pirtok::LetterPairs)
 
 namespace {
@@ -105,16 +105,6 @@ private Q_SLOTS:
     void ticksMatchReference_data();
     void ticksMatchReference();
 };
-
-static void addRunColumns()
-{
-    QTest::addColumn<Direction>("direction");
-    QTest::addColumn<RunKind>("kind");
-    QTest::newRow("K>U whole") << Direction::KurdishToUnicode << RunKind::WholeText;
-    QTest::newRow("K>U selection") << Direction::KurdishToUnicode << RunKind::Selection;
-    QTest::newRow("U>K whole") << Direction::UnicodeToKurdish << RunKind::WholeText;
-    QTest::newRow("U>K selection") << Direction::UnicodeToKurdish << RunKind::Selection;
-}
 
 // The reference itself is checked on the rows where a slip is easiest: order between
 // overlapping rows, the endings, and pairs against the first row.

@@ -1,15 +1,14 @@
 #include "convert/core/ConversionEngine.h"
 #include "convert/core/StreamConverter.h"
+#include "tests/convert/core/RunColumns.h"
 #include "tests/convert/core/TestTexts.h"
 
 #include <QTest>
 
 using namespace pirtok;
+using testtexts::addRunColumns;
 using testtexts::codes;
 using testtexts::units;
-
-Q_DECLARE_METATYPE(pirtok::Direction)
-Q_DECLARE_METATYPE(pirtok::RunKind)
 
 namespace {
 
@@ -56,16 +55,6 @@ private Q_SLOTS:
     void reusedAfterFlush();
     void drainedOutput();
 };
-
-static void addRunColumns()
-{
-    QTest::addColumn<Direction>("direction");
-    QTest::addColumn<RunKind>("kind");
-    QTest::newRow("K>U whole") << Direction::KurdishToUnicode << RunKind::WholeText;
-    QTest::newRow("K>U selection") << Direction::KurdishToUnicode << RunKind::Selection;
-    QTest::newRow("U>K whole") << Direction::UnicodeToKurdish << RunKind::WholeText;
-    QTest::newRow("U>K selection") << Direction::UnicodeToKurdish << RunKind::Selection;
-}
 
 void TestStreamConverter::everyCut_data()
 {
