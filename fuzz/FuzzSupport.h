@@ -53,4 +53,22 @@ private:
     std::size_t m_pos = 0;
 };
 
+// Feeds `data` to `decoder` in `pieces` (as many bytes as they add up to), handing `take`
+// the count of sound units each piece left in `out`: all of them, or those before a fault.
+// Returns false on a fault, in a piece or at the end, which decoder.error() describes.
+template <typename Decoder, typename Take>
+bool decodeInPieces(Decoder &decoder, const char *data, const std::vector<std::size_t> &pieces, char16_t *out,
+                    Take take)
+{
+    std::size_t at = 0;
+    for (std::size_t piece : pieces) {
+        const std::ptrdiff_t count = decoder.decode(data + at, piece, out);
+        at += piece;
+        take(count < 0 ? decoder.error().doneBefore : std::size_t(count));
+        if (count < 0)
+            return false;
+    }
+    return decoder.finish();
+}
+
 } // namespace fuzzing

@@ -40,21 +40,9 @@ Converted convert(const char *data, std::size_t size, const std::vector<std::siz
         result.bytes.append(bytes.data(), std::size_t(written));
         result.units.append(units.data(), count);
     };
-    std::size_t at = 0;
-    for (std::size_t piece : pieces) {
-        const std::ptrdiff_t count = reader.decode(data + at, piece, units.data());
-        at += piece;
-        encode(count < 0 ? reader.error().doneBefore : std::size_t(count));
-        if (count < 0) {
-            result.ok = false;
-            result.faultOffset = reader.error().offset;
-            return result;
-        }
-    }
-    if (!reader.finish()) {
-        result.ok = false;
+    result.ok = fuzzing::decodeInPieces(reader, data, pieces, units.data(), encode);
+    if (!result.ok)
         result.faultOffset = reader.error().offset;
-    }
     fuzzing::check(!result.ok || encoder.finish(), "a lone surrogate reached the end");
     return result;
 }

@@ -27,21 +27,10 @@ Decoded decode(const char *data, std::size_t size, const std::vector<std::size_t
     Decoded result;
     Utf8Decoder decoder;
     std::u16string out(Utf8Decoder::maxUnits(size), u'\0');
-    std::size_t at = 0;
-    for (std::size_t piece : pieces) {
-        const std::ptrdiff_t count = decoder.decode(data + at, piece, out.data());
-        at += piece;
-        result.units.append(out.data(), count < 0 ? decoder.error().doneBefore : std::size_t(count));
-        if (count < 0) {
-            result.ok = false;
-            result.error = decoder.error();
-            return result;
-        }
-    }
-    if (!decoder.finish()) {
-        result.ok = false;
+    result.ok = fuzzing::decodeInPieces(decoder, data, pieces, out.data(),
+                                        [&](std::size_t count) { result.units.append(out.data(), count); });
+    if (!result.ok)
         result.error = decoder.error();
-    }
     return result;
 }
 
