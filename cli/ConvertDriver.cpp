@@ -129,14 +129,11 @@ bool ConvertDriver::convertInput(const std::string &name)
             ::close(fd);
         return false;
     }
-    std::optional<ProgressMeter> meter;
-    if (ProgressMeter::wanted(fd)) {
-        struct stat st = {};
-        ::fstat(fd, &st);
-        meter.emplace(display, static_cast<std::uint64_t>(st.st_size));
-    }
     struct stat st = {};
     const bool regular = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
+    std::optional<ProgressMeter> meter;
+    if (ProgressMeter::wanted(fd))
+        meter.emplace(display, static_cast<std::uint64_t>(st.st_size));
     const bool ok = regular ? convertInBlocks(fd, display, meter ? &*meter : nullptr)
                             : pump(fd, display, meter ? &*meter : nullptr);
     if (!isStdin)
