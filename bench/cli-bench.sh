@@ -124,20 +124,18 @@ peak_kb() {
 }
 mb() { awk -v k="$1" 'BEGIN { printf "%.1f", k / 1024 }'; }
 
-in20="$work/in-20mb.txt"
-repeat_seed 20 > "$in20"
-rss20=$(peak_kb "'$bin' '$in20' -o '$work/out-20mb.txt'")
-rm -f "$work/out-20mb.txt"
-printf 'peak memory, 20 MB file, -o               %8s MB\n' "$(mb "$rss20")"
-rss20p=$(cat "$in20" | peak_kb "'$bin' > /dev/null")
-rm -f "$in20"
-printf 'peak memory, 20 MB through a pipe         %8s MB\n' "$(mb "$rss20p")"
+# Peak memory for an input of `$1` MB named `$2`, written to a file and through a pipe;
+# `$3` follows the last figure.
+report_peaks() {
+    local input="$work/in-$1mb.txt" rss
+    repeat_seed "$1" > "$input"
+    rss=$(peak_kb "'$bin' '$input' -o '$work/out-$1mb.txt'")
+    rm -f "$work/out-$1mb.txt"
+    printf '%-41s %8s MB\n' "peak memory, $2 file, -o" "$(mb "$rss")"
+    rss=$(cat "$input" | peak_kb "'$bin' > /dev/null")
+    rm -f "$input"
+    printf '%-41s %8s MB%s\n' "peak memory, $2 through a pipe" "$(mb "$rss")" "$3"
+}
 
-in2g="$work/in-2gb.txt"
-repeat_seed 2048 > "$in2g"
-rss2g=$(peak_kb "'$bin' '$in2g' -o '$work/out-2gb.txt'")
-rm -f "$work/out-2gb.txt"
-printf 'peak memory, 2 GB file, -o                %8s MB\n' "$(mb "$rss2g")"
-rss2gp=$(cat "$in2g" | peak_kb "'$bin' > /dev/null")
-rm -f "$in2g"
-printf 'peak memory, 2 GB through a pipe          %8s MB   (goal: all under 32 MB)\n' "$(mb "$rss2gp")"
+report_peaks 20 '20 MB' ''
+report_peaks 2048 '2 GB' '   (goal: all under 32 MB)'
