@@ -5,6 +5,7 @@
 #include "convert/core/UnitWriter.h"
 
 #include <limits>
+#include <memory>
 #include <utility>
 
 namespace pirtok {
@@ -16,17 +17,20 @@ constexpr qsizetype NoLimit = std::numeric_limits<qsizetype>::max();
 } // namespace
 
 StreamConverter::StreamConverter(Direction direction, LetterPairs pairs, RunKind kind)
-    : m_direction(direction), m_pairs(std::move(pairs)), m_kind(kind)
+    : m_direction(direction), m_pairs(std::move(pairs)),
+      m_lookup(std::make_unique<const detail::PairLookup>(m_pairs, m_direction)), m_kind(kind)
 {
     m_pending.reserve(MaxLookahead - 1);
 }
+
+StreamConverter::~StreamConverter() = default;
 
 // A step is taken only where all MaxLookahead units it might read are at hand: then it
 // decides exactly as it would over the whole text. The at most MaxLookahead - 1 units that
 // are left wait for the next chunk or for flush().
 void StreamConverter::feed(QStringView chunk, QString &out)
 {
-    const detail::PairLookup lookup(m_pairs, m_direction);
+    const detail::PairLookup &lookup = *m_lookup;
     const detail::ConversionRules &rules = detail::ConversionRules::of(m_direction);
     detail::UnitWriter writer(out, chunk.size() + chunk.size() / 8);
     qsizetype steps = 0;
@@ -69,7 +73,7 @@ void StreamConverter::feed(QStringView chunk, QString &out)
 void StreamConverter::flush(QString &out)
 {
     if (!m_pending.isEmpty()) {
-        const detail::PairLookup lookup(m_pairs, m_direction);
+        const detail::PairLookup &lookup = *m_lookup;
         detail::UnitWriter writer(out);
         qsizetype steps = 0;
         // The text ends here: the last units are converted as the end of the text.

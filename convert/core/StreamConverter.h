@@ -6,7 +6,13 @@
 #include <QString>
 #include <QStringView>
 
+#include <memory>
+
 namespace pirtok {
+
+namespace detail {
+class PairLookup;
+}
 
 // Converts a text that arrives in chunks, in constant memory. It holds back the few code
 // units a rule may still need from the next chunk, so the output is identical to
@@ -15,6 +21,7 @@ class StreamConverter
 {
 public:
     StreamConverter(Direction direction, LetterPairs pairs, RunKind kind = RunKind::WholeText);
+    ~StreamConverter();
 
     // Converts what can be decided from `chunk` and appends it to `out`.
     void feed(QStringView chunk, QString &out);
@@ -25,6 +32,9 @@ public:
 private:
     Direction m_direction;
     LetterPairs m_pairs;
+    // Built once: the pairs never change, and feed() may come every few thousand units.
+    // It points into m_pairs, so the converter is neither copied nor moved.
+    std::unique_ptr<const detail::PairLookup> m_lookup;
     RunKind m_kind;
     QString m_pending; // at most MaxLookahead - 1 units held back from the last chunk
 };
