@@ -54,7 +54,6 @@ public:
         return nullptr;
     }
     qsizetype longestOutput() const { return m_longestOutput; }
-    bool isEmpty() const { return m_count == 0; }
     const ActionPages &pages() const { return *m_pages; }
 
 private:
