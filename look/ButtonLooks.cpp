@@ -2,13 +2,14 @@
 
 #include "shell/Bevels.h"
 #include "shell/Form3.h"
+#include "ui/TwipsGeometry.h"
 
 #include <QMouseEvent>
 
 namespace {
 
 // A pressed label sits one pixel lower than its raised place.
-constexpr int PressedDrop = 15;
+constexpr int PressedDrop = TwipsGeometry::TwipsPerPixel;
 constexpr int NotMoved = -1;
 
 struct MomentaryButton

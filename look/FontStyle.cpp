@@ -2,21 +2,18 @@
 
 #include "shell/FocusReturn.h"
 #include "shell/Form3.h"
+#include "ui/TwipsGeometry.h"
 
 namespace {
 
 // A toggle that is on sits one pixel lower, inside its frame drawn pressed.
 constexpr int ToggleRaisedTop = 510;
-constexpr int TogglePressedTop = 525;
+constexpr int TogglePressedTop = ToggleRaisedTop + TwipsGeometry::TwipsPerPixel;
 // The size the font list falls back to when a font is picked before any size.
 const QString FallbackSize = QStringLiteral("8");
 
 const QColor White(255, 255, 255);
 const QColor Black(0, 0, 0);
-
-// Text1's Alignment values.
-constexpr int AlignLeft = 0;
-constexpr int AlignRight = 1;
 
 void drawToggle(Form3 &form, Label *label, BevelLines lines, bool on)
 {
@@ -100,7 +97,7 @@ void FontStyle::Check5Click()
     const QString content = text->text();
 
     const bool leftToRight = m_form.Check5->value() == 1;
-    text->setAlignment(leftToRight ? AlignLeft : AlignRight);
+    text->setAlignment(leftToRight ? UniText::AlignLeft : UniText::AlignRight);
     text->setRightToLeft(!leftToRight);
 
     // The text and the selection come through the change of direction as they were. The

@@ -107,9 +107,7 @@ QRect Form_TaskBar::windowTwips() const
 {
     if (!ParentForm)
         return {};
-    const QRect window = m_platform->windowGeometry(*ParentForm).translated(-m_screenOrigin);
-    return {TwipsGeometry::toTwips(window.x()), TwipsGeometry::toTwips(window.y()),
-            TwipsGeometry::toTwips(window.width()), TwipsGeometry::toTwips(window.height())};
+    return TwipsGeometry::toTwips(m_platform->windowGeometry(*ParentForm).translated(-m_screenOrigin));
 }
 
 void Form_TaskBar::moveWindowTwips(int left, int top)

@@ -14,6 +14,11 @@ QRect TwipsGeometry::toPixels(const QRect &twips)
     return {toPixels(twips.x()), toPixels(twips.y()), toPixels(twips.width()), toPixels(twips.height())};
 }
 
+QRect TwipsGeometry::toTwips(const QRect &pixels)
+{
+    return {toTwips(pixels.x()), toTwips(pixels.y()), toTwips(pixels.width()), toTwips(pixels.height())};
+}
+
 int TwipsGeometry::leftTwips() const
 {
     return toTwips(m_self->x());

@@ -15,6 +15,7 @@ public:
     static int toPixels(int twips);
     static int toTwips(int pixels) { return pixels * TwipsPerPixel; }
     static QRect toPixels(const QRect &twips);
+    static QRect toTwips(const QRect &pixels);
 
     int leftTwips() const;
     int topTwips() const;
