@@ -186,7 +186,7 @@ QColor UniText::foreColor() const
 
 void UniText::setAlignment(int alignment)
 {
-    m_alignment = alignment == 1 ? 1 : 0;
+    m_alignment = alignment == AlignRight ? AlignRight : AlignLeft;
     applyTextOption();
 }
 
@@ -199,7 +199,7 @@ void UniText::setRightToLeft(bool rightToLeft)
 void UniText::applyTextOption()
 {
     QTextOption option = document()->defaultTextOption();
-    option.setAlignment(Qt::AlignAbsolute | (m_alignment == 1 ? Qt::AlignRight : Qt::AlignLeft));
+    option.setAlignment(Qt::AlignAbsolute | (m_alignment == AlignRight ? Qt::AlignRight : Qt::AlignLeft));
     option.setTextDirection(layoutDirection());
     document()->setDefaultTextOption(option);
 }

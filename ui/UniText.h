@@ -39,7 +39,9 @@ public:
     QColor backColor() const;
     QColor foreColor() const;
 
-    // 0 = left, 1 = right.
+    static constexpr int AlignLeft = 0;
+    static constexpr int AlignRight = 1;
+    // AlignLeft or AlignRight; any other value is left.
     void setAlignment(int alignment);
     int alignment() const { return m_alignment; }
     void setRightToLeft(bool rightToLeft);
@@ -90,7 +92,7 @@ private:
     // Counts the program's writes of text and selection, so that typing does not undo a
     // selection that a change handler made while the typed text went in.
     quint64 m_programWrites = 0;
-    int m_alignment = 0;
+    int m_alignment = AlignLeft;
     bool m_multiLine = true;
     // The coming release ends a double-click, whose click was raised by its first release.
     bool m_releaseEndsDoubleClick = false;
