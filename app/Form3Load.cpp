@@ -2,6 +2,7 @@
 
 #include "convert/DirectionList.h"
 #include "look/FontStyle.h"
+#include "look/WindowLayoutPass.h"
 #include "shell/Bevels.h"
 #include "shell/DesktopLauncher.h"
 #include "shell/Form3.h"
@@ -11,9 +12,7 @@
 #include "shell/SettingsStore.h"
 #include "shell/core/StoredNumber.h"
 
-#include <QCoreApplication>
 #include <QFontDatabase>
-#include <QResizeEvent>
 #include <QScreen>
 
 Form3Load::Form3Load(Form3 &form, SettingsStore &store, ProgramPlace place)
@@ -48,7 +47,8 @@ void Form3Load::run()
     ApplyFont(m_form);
     restoreDirection(direction);
     centre();
-    layOut();
+    // One pass before the window is shown, as its resize handling does on every size change.
+    LayOutWindow(m_form);
     m_form.Label2->setCaption(QStringLiteral("%0"));
     drawKeyboardSwitch();
     centre();
@@ -143,13 +143,6 @@ void Form3Load::centre()
     const QRect area = screen->geometry();
     const QSize size = m_form.frameGeometry().size();
     m_form.move(area.x() + (area.width() - size.width()) / 2, area.y() + (area.height() - size.height()) / 2);
-}
-
-void Form3Load::layOut()
-{
-    // The layout handling reacts to the window's resize, as it will again when shown.
-    QResizeEvent resize(m_form.size(), m_form.size());
-    QCoreApplication::sendEvent(&m_form, &resize);
 }
 
 void Form3Load::drawKeyboardSwitch()

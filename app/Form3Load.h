@@ -41,7 +41,6 @@ private:
     void restoreTexts();
     void restoreDirection(const QString &direction);
     void centre();
-    void layOut();
     void drawKeyboardSwitch();
     void restoreSavedText();
 
