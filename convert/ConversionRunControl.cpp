@@ -65,15 +65,12 @@ void ConversionRunControl::StartConversion(bool ask)
 
     // The questions let a running run's ticks go on, so the text and selection are read
     // afresh after each of them.
-    if (text1.selText().isEmpty()) {
+    const QString selection = text1.selText();
+    if (selection.isEmpty()) {
         if (confirmed(text1.text().size()))
             startRun(text1.text(), RunKind::WholeText);
-    } else {
-        ConvertSelLength = text1.selLength();
-        ConvertSelStart = text1.selStart();
-        ConvertSelText = text1.selText();
-        if (confirmed(ConvertSelText.size()))
-            startRun(ConvertSelText, RunKind::Selection);
+    } else if (confirmed(selection.size())) {
+        startRun(selection, RunKind::Selection);
     }
 
     if (ask)
@@ -138,11 +135,11 @@ void ConversionRunControl::endSelectionRun()
 {
     UniText &text1 = *m_form.Text1;
     text1.setLocked(false);
-    ConvertSelLength = text1.selLength();
-    ConvertSelStart = text1.selStart();
-    ConvertSelText = text1.selText();
+    // The current selection (or the caret, when it is gone) takes the result: the
+    // selection as it stands now, not as it stood at the start.
+    const int ConvertSelStart = text1.selStart();
+    const int ConvertSelLength = text1.selLength();
 
-    // The current selection (or the caret, when it is gone) takes the result.
     const QString &result = m_conversion.ConvertResult();
     QTextCursor splice = text1.textCursor();
     splice.setPosition(ConvertSelStart);

@@ -42,8 +42,4 @@ private:
 
     Form3 &m_form;
     pirtok::ConversionRun m_conversion;
-    // Where a selection run's result goes: the selection as it stands when the run ends.
-    int ConvertSelStart = 0;
-    int ConvertSelLength = 0;
-    QString ConvertSelText;
 };
