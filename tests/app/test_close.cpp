@@ -4,6 +4,7 @@
 #include "tests/shell/MemorySettingsStore.h"
 #include "tests/support/AppFixture.h"
 #include "tests/support/CodeUnits.h"
+#include "tests/support/FileMode.h"
 
 #include <QDir>
 #include <QFile>
@@ -11,21 +12,8 @@
 #include <QTest>
 
 #include <csignal>
-#include <sys/stat.h>
 
 using codeunits::units;
-
-namespace {
-
-int modeOf(const QString &path)
-{
-    struct stat status
-    {
-    };
-    return ::stat(QFile::encodeName(path).constData(), &status) == 0 ? int(status.st_mode & 0777) : -1;
-}
-
-} // namespace
 
 class TestClose : public QObject
 {

@@ -1,5 +1,6 @@
 #include "shell/DesktopLauncher.h"
 #include "shell/ProgramPlace.h"
+#include "tests/support/FileMode.h"
 
 #include <QDir>
 #include <QFile>
@@ -7,8 +8,6 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
-
-#include <sys/stat.h>
 
 namespace {
 
@@ -31,14 +30,6 @@ QString validationErrors(const QString &path)
     const QString output =
         QString::fromUtf8(process.readAllStandardOutput() + process.readAllStandardError());
     return process.exitCode() == 0 ? QString() : output;
-}
-
-int modeOf(const QString &path)
-{
-    struct stat status
-    {
-    };
-    return ::stat(QFile::encodeName(path).constData(), &status) == 0 ? int(status.st_mode & 0777) : -1;
 }
 
 } // namespace

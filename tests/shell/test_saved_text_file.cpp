@@ -1,6 +1,7 @@
 #include "shell/Module1.h"
 #include "shell/SavedTextPath.h"
 #include "tests/support/CodeUnits.h"
+#include "tests/support/FileMode.h"
 
 #include <QDir>
 #include <QFile>
@@ -9,21 +10,11 @@
 
 #include <csignal>
 #include <sys/resource.h>
-#include <sys/stat.h>
 
 using codeunits::codes;
 using codeunits::units;
 
 namespace {
-
-// The file's permission bits, as the system keeps them.
-int modeOf(const QString &path)
-{
-    struct stat status
-    {
-    };
-    return ::stat(QFile::encodeName(path).constData(), &status) == 0 ? int(status.st_mode & 07777) : -1;
-}
 
 void putBytes(const QString &path, const QByteArray &bytes)
 {
