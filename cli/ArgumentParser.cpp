@@ -1,6 +1,6 @@
 #include "cli/ArgumentParser.h"
 
-#include "cli/Utf8Decoder.h"
+#include "codec/Utf8Decoder.h"
 
 #include <algorithm>
 #include <cctype>
@@ -37,8 +37,8 @@ bool parseEncoding(std::string name, bool input, TextEncoding &encoding)
 // Command-line text is UTF-8; like the input, it is decoded strictly.
 bool decodeArgument(const std::string &text, QString &decoded)
 {
-    std::vector<char16_t> units(Utf8Decoder::maxUnits(text.size()));
-    Utf8Decoder decoder;
+    std::vector<char16_t> units(codec::Utf8Decoder::maxUnits(text.size()));
+    codec::Utf8Decoder decoder;
     const std::ptrdiff_t count = decoder.decode(text.data(), text.size(), units.data());
     if (count < 0 || !decoder.finish())
         return false;

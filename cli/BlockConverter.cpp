@@ -1,6 +1,6 @@
 #include "cli/BlockConverter.h"
 
-#include "cli/Utf16LeCodec.h"
+#include "codec/Utf16LeCodec.h"
 
 #include <algorithm>
 
@@ -8,7 +8,8 @@ namespace pirtok::cli {
 
 BlockConverter::BlockConverter(const ConvertOptions &options)
     : m_options(options), m_decoder(options), m_converter(options.direction, options.pairs, options.kind),
-      m_units(new char16_t[std::max(InputDecoder::maxUnits(SliceSize), Utf8FastDecoder::maxUnits(SliceSize))])
+      m_units(new char16_t[std::max(InputDecoder::maxUnits(SliceSize),
+                                    codec::Utf8FastDecoder::maxUnits(SliceSize))])
 {
 }
 
@@ -65,12 +66,12 @@ bool BlockConverter::encodeConverted(ByteBuffer &out)
     const auto *units = reinterpret_cast<const char16_t *>(m_converted.constData());
     if (m_options.to == TextEncoding::Utf8) {
         const std::ptrdiff_t bytes =
-            m_utf8Out.encode(units, count, out.extend(Utf8FastEncoder::maxBytes(count)), m_encoder);
+            m_utf8Out.encode(units, count, out.extend(codec::Utf8FastEncoder::maxBytes(count)), m_encoder);
         if (bytes < 0)
             return false;
         out.grew(static_cast<std::size_t>(bytes));
     } else {
-        out.grew(Utf16LeCodec::encode(units, count, out.extend(Utf16LeCodec::maxBytes(count))));
+        out.grew(codec::Utf16LeCodec::encode(units, count, out.extend(codec::Utf16LeCodec::maxBytes(count))));
     }
     return true;
 }

@@ -3,9 +3,9 @@
 #include "cli/ByteBuffer.h"
 #include "cli/ConvertOptions.h"
 #include "cli/InputDecoder.h"
-#include "cli/Utf8Encoder.h"
-#include "cli/Utf8FastDecoder.h"
-#include "cli/Utf8FastEncoder.h"
+#include "codec/Utf8Encoder.h"
+#include "codec/Utf8FastDecoder.h"
+#include "codec/Utf8FastEncoder.h"
 #include "convert/core/StreamConverter.h"
 
 #include <QString>
@@ -43,11 +43,11 @@ private:
 
     const ConvertOptions &m_options;
     InputDecoder m_decoder;
-    Utf8FastDecoder m_utf8;
+    codec::Utf8FastDecoder m_utf8;
     bool m_fastUtf8 = false;
     StreamConverter m_converter;
-    Utf8Encoder m_encoder;
-    Utf8FastEncoder m_utf8Out;
+    codec::Utf8Encoder m_encoder;
+    codec::Utf8FastEncoder m_utf8Out;
     std::unique_ptr<char16_t[]> m_units;
     QString m_converted;
 };

@@ -341,7 +341,7 @@ bool ConvertDriver::emitConverted(const std::string &display, std::string &error
     const auto count = static_cast<std::size_t>(m_converted.size());
     const auto *units = reinterpret_cast<const char16_t *>(m_converted.constData());
     if (m_options.to == TextEncoding::Utf8) {
-        reserveOutput(Utf8Encoder::maxBytes(count));
+        reserveOutput(codec::Utf8Encoder::maxBytes(count));
         const std::ptrdiff_t bytes = m_utf8Out.encode(units, count, m_out.get() + m_outSize);
         if (bytes < 0) {
             m_outSize += m_utf8Out.error().doneBefore;
@@ -350,8 +350,8 @@ bool ConvertDriver::emitConverted(const std::string &display, std::string &error
         }
         m_outSize += static_cast<std::size_t>(bytes);
     } else {
-        reserveOutput(Utf16LeCodec::maxBytes(count));
-        m_outSize += Utf16LeCodec::encode(units, count, m_out.get() + m_outSize);
+        reserveOutput(codec::Utf16LeCodec::maxBytes(count));
+        m_outSize += codec::Utf16LeCodec::encode(units, count, m_out.get() + m_outSize);
     }
     return m_outSize < FlushSize || flushOutput(error);
 }

@@ -3,8 +3,8 @@
 #include "cli/AtomicOutputFile.h"
 #include "cli/ConvertOptions.h"
 #include "cli/InputDecoder.h"
-#include "cli/Utf16LeCodec.h"
-#include "cli/Utf8Encoder.h"
+#include "codec/Utf16LeCodec.h"
+#include "codec/Utf8Encoder.h"
 
 #include <QString>
 
@@ -58,7 +58,7 @@ private:
     std::uint64_t m_alreadyWritten = 0;
 
     InputDecoder m_decoder;
-    Utf8Encoder m_utf8Out;
+    codec::Utf8Encoder m_utf8Out;
 
     std::size_t m_inCapacity;
     std::unique_ptr<char[]> m_in;

@@ -81,7 +81,7 @@ bool InputDecoder::finish()
     return false;
 }
 
-const CodecError &InputDecoder::error() const
+const codec::CodecError &InputDecoder::error() const
 {
     if (m_refused)
         return m_refusal;
@@ -101,13 +101,13 @@ bool InputDecoder::refusedAsUtf8()
     m_judged = true;
     m_refused = sampleReadsAsUtf8();
     if (m_refused)
-        m_refusal = CodecError{0, NotUtf16, 0};
+        m_refusal = codec::CodecError{0, NotUtf16, 0};
     return m_refused;
 }
 
 std::string InputDecoder::describeError() const
 {
-    const CodecError &fault = error();
+    const codec::CodecError &fault = error();
     const std::string where = "byte offset " + std::to_string(fault.offset) + ": ";
     switch (m_current) {
     case TextEncoding::Utf8:
@@ -134,8 +134,8 @@ bool InputDecoder::sampleReadsAsUtf8() const
         if (byte < 0x20 && byte != '\t' && byte != '\n' && byte != '\r')
             return false;
     }
-    std::vector<char16_t> units(Utf8Decoder::maxUnits(m_sample.size()));
-    Utf8Decoder decoder;
+    std::vector<char16_t> units(codec::Utf8Decoder::maxUnits(m_sample.size()));
+    codec::Utf8Decoder decoder;
     // A sequence cut by the end of the sample may go on after it.
     return decoder.decode(m_sample.data(), m_sample.size(), units.data()) >= 0;
 }

@@ -1,10 +1,11 @@
 #pragma once
 
-#include "cli/CodecError.h"
 #include "cli/ConvertOptions.h"
-#include "cli/IconvDecoder.h"
-#include "cli/Utf16LeCodec.h"
-#include "cli/Utf8Decoder.h"
+#include "codec/ByteDecoder.h"
+#include "codec/CodecError.h"
+#include "codec/IconvDecoder.h"
+#include "codec/Utf16LeCodec.h"
+#include "codec/Utf8Decoder.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -17,7 +18,7 @@ namespace pirtok::cli {
 // mark is read as UTF-16LE (FF FE never begins UTF-8 text). Input read as UTF-16LE whose
 // first bytes read as UTF-8 text is refused before any of it goes out: as UTF-16LE it
 // would come out as a string of unrelated characters.
-class InputDecoder
+class InputDecoder final : public codec::ByteDecoder
 {
 public:
     // Bytes at the start of an input that start() wants to see, when it has to choose.
@@ -27,8 +28,8 @@ public:
 
     static constexpr std::size_t maxUnits(std::size_t size)
     {
-        return std::max(
-            {Utf8Decoder::maxUnits(size), Utf16LeCodec::maxUnits(size), IconvDecoder::maxUnits(size)});
+        return std::max({codec::Utf8Decoder::maxUnits(size), codec::Utf16LeCodec::maxUnits(size),
+                         codec::IconvDecoder::maxUnits(size)});
     }
 
     // Whether start() chooses the encoding from the first bytes of each input.
@@ -39,11 +40,11 @@ public:
     bool start(const char *head, std::size_t size, std::string &error);
 
     // Decodes `size` bytes into `out`; returns the units written, or -1 (see error()).
-    std::ptrdiff_t decode(const char *data, std::size_t size, char16_t *out);
+    std::ptrdiff_t decode(const char *data, std::size_t size, char16_t *out) override;
     // The input has ended: true when it ended cleanly.
     bool finish();
 
-    const CodecError &error() const;
+    const codec::CodecError &error() const;
     // The fault as the user should read it: where, what, and the likely encoding when the
     // input seems to be in another one.
     std::string describeError() const;
@@ -65,10 +66,10 @@ private:
     TextEncoding m_current;
     bool m_judged = false;  // whether UTF-16LE input was checked for looking like UTF-8
     bool m_refused = false; // it did: m_refusal says so
-    CodecError m_refusal;
-    Utf8Decoder m_utf8;
-    Utf16LeCodec m_utf16;
-    IconvDecoder m_cp1256;
+    codec::CodecError m_refusal;
+    codec::Utf8Decoder m_utf8;
+    codec::Utf16LeCodec m_utf16;
+    codec::IconvDecoder m_cp1256;
     std::string m_sample;
 };
 

@@ -2,9 +2,9 @@
 // same bytes and the same fault however the input is cut, Qt's UTF-8 for sound input,
 // and the UTF-8 decoder reads the result back to the same units.
 
-#include "cli/Utf16LeCodec.h"
-#include "cli/Utf8Decoder.h"
-#include "cli/Utf8Encoder.h"
+#include "codec/Utf16LeCodec.h"
+#include "codec/Utf8Decoder.h"
+#include "codec/Utf8Encoder.h"
 #include "fuzz/FuzzSupport.h"
 
 #include <QByteArray>
@@ -14,7 +14,7 @@
 #include <cstring>
 #include <string>
 
-using namespace pirtok::cli;
+using namespace pirtok::codec;
 
 namespace {
 

@@ -1,8 +1,8 @@
 // The strict UTF-8 decoder: the same units and the same fault however the input is cut,
 // exactly Qt's reading of any sound input, and the encoder gives the bytes back.
 
-#include "cli/Utf8Decoder.h"
-#include "cli/Utf8Encoder.h"
+#include "codec/Utf8Decoder.h"
+#include "codec/Utf8Encoder.h"
 #include "fuzz/FuzzSupport.h"
 
 #include <QByteArray>
@@ -11,7 +11,7 @@
 
 #include <cstring>
 
-using namespace pirtok::cli;
+using namespace pirtok::codec;
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <immintrin.h>
 #define PIRTOK_UTF8_GROUPS 1
 
-namespace pirtok::cli {
+namespace pirtok::codec {
 
 // Asked at first use: static initializers may run before the processor is probed.
 inline bool hasSsse3()
@@ -18,5 +18,5 @@ inline bool hasSsse3()
     return has;
 }
 
-} // namespace pirtok::cli
+} // namespace pirtok::codec
 #endif

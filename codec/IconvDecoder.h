@@ -1,12 +1,12 @@
 #pragma once
 
-#include "cli/CodecError.h"
+#include "codec/CodecError.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <string>
 
-namespace pirtok::cli {
+namespace pirtok::codec {
 
 // Decodes a legacy code page through the system's iconv, strictly: a byte the code page
 // does not define is refused with its offset, never replaced. A sequence cut by the end
@@ -50,4 +50,4 @@ private:
     CodecError m_error;
 };
 
-} // namespace pirtok::cli
+} // namespace pirtok::codec

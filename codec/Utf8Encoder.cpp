@@ -1,6 +1,6 @@
-#include "cli/Utf8Encoder.h"
+#include "codec/Utf8Encoder.h"
 
-namespace pirtok::cli {
+namespace pirtok::codec {
 
 namespace {
 
@@ -105,4 +105,4 @@ void Utf8Encoder::reset()
     m_error = CodecError{};
 }
 
-} // namespace pirtok::cli
+} // namespace pirtok::codec

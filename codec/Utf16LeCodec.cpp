@@ -1,10 +1,10 @@
-#include "cli/Utf16LeCodec.h"
+#include "codec/Utf16LeCodec.h"
 
 #include <QtEndian>
 
 #include <cstring>
 
-namespace pirtok::cli {
+namespace pirtok::codec {
 
 namespace {
 
@@ -119,4 +119,4 @@ std::size_t Utf16LeCodec::encode(const char16_t *units, std::size_t count, char 
     return 2 * count;
 }
 
-} // namespace pirtok::cli
+} // namespace pirtok::codec

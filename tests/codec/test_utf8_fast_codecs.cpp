@@ -1,14 +1,14 @@
-#include "cli/InputDecoder.h"
-#include "cli/Utf8Encoder.h"
-#include "cli/Utf8FastDecoder.h"
-#include "cli/Utf8FastEncoder.h"
+#include "codec/Utf8Decoder.h"
+#include "codec/Utf8Encoder.h"
+#include "codec/Utf8FastDecoder.h"
+#include "codec/Utf8FastEncoder.h"
 
 #include <QRandomGenerator>
 #include <QTest>
 
 #include <vector>
 
-using namespace pirtok::cli;
+using namespace pirtok::codec;
 
 namespace {
 
@@ -51,20 +51,11 @@ struct Decoded
     bool sound = true;
 };
 
-ConvertOptions utf8Options()
-{
-    ConvertOptions options;
-    options.fromGiven = true;
-    return options;
-}
-
 // The strict reader alone, over the whole input.
 Decoded strictly(const QByteArray &bytes)
 {
-    InputDecoder decoder(utf8Options());
-    std::string error;
-    decoder.start(bytes.constData(), 0, error);
-    std::vector<char16_t> out(InputDecoder::maxUnits(std::size_t(bytes.size())));
+    Utf8Decoder decoder;
+    std::vector<char16_t> out(Utf8Decoder::maxUnits(std::size_t(bytes.size())));
     const std::ptrdiff_t count = decoder.decode(bytes.constData(), std::size_t(bytes.size()), out.data());
     Decoded decoded;
     decoded.sound = count >= 0 && decoder.finish();
@@ -76,9 +67,7 @@ Decoded strictly(const QByteArray &bytes)
 // The fast reader, fed in pieces cut at random.
 Decoded quickly(const QByteArray &bytes, QRandomGenerator &random)
 {
-    InputDecoder decoder(utf8Options());
-    std::string error;
-    decoder.start(bytes.constData(), 0, error);
+    Utf8Decoder decoder;
     Utf8FastDecoder fast;
     Decoded decoded;
     for (qsizetype at = 0; at < bytes.size();) {

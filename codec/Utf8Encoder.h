@@ -1,11 +1,11 @@
 #pragma once
 
-#include "cli/CodecError.h"
+#include "codec/CodecError.h"
 
 #include <cstddef>
 #include <cstdint>
 
-namespace pirtok::cli {
+namespace pirtok::codec {
 
 // Streaming UTF-16 to UTF-8. A lone surrogate has no UTF-8 form: it is refused, never
 // written as a three-byte "CESU" sequence. A high surrogate at the end of a chunk waits
@@ -33,4 +33,4 @@ private:
     CodecError m_error;
 };
 
-} // namespace pirtok::cli
+} // namespace pirtok::codec

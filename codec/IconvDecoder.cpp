@@ -1,4 +1,4 @@
-#include "cli/IconvDecoder.h"
+#include "codec/IconvDecoder.h"
 
 #include <QtEndian>
 
@@ -8,7 +8,7 @@
 #include <iconv.h>
 #include <utility>
 
-namespace pirtok::cli {
+namespace pirtok::codec {
 
 namespace {
 
@@ -130,4 +130,4 @@ void IconvDecoder::reset()
     m_error = CodecError{};
 }
 
-} // namespace pirtok::cli
+} // namespace pirtok::codec

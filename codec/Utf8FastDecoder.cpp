@@ -1,13 +1,11 @@
-#include "cli/Utf8FastDecoder.h"
+#include "codec/Utf8FastDecoder.h"
 
-#include "cli/InputDecoder.h"
-
-#include "cli/Ssse3.h"
+#include "codec/Ssse3.h"
 
 #include <array>
 #include <cstdint>
 
-namespace pirtok::cli {
+namespace pirtok::codec {
 
 namespace {
 
@@ -114,8 +112,7 @@ __attribute__((target("ssse3"))) std::size_t decodeGroups(const unsigned char *p
 
 } // namespace
 
-std::ptrdiff_t Utf8FastDecoder::decode(const char *data, std::size_t size, char16_t *out,
-                                       InputDecoder &strict)
+std::ptrdiff_t Utf8FastDecoder::decode(const char *data, std::size_t size, char16_t *out, ByteDecoder &strict)
 {
     const auto *p = reinterpret_cast<const unsigned char *>(data);
 #ifdef PIRTOK_UTF8_GROUPS
@@ -165,4 +162,4 @@ std::ptrdiff_t Utf8FastDecoder::decode(const char *data, std::size_t size, char1
     return static_cast<std::ptrdiff_t>(k);
 }
 
-} // namespace pirtok::cli
+} // namespace pirtok::codec

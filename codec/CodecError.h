@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 
-namespace pirtok::cli {
+namespace pirtok::codec {
 
 // What a decoder or encoder refused, and where. `offset` counts bytes of the input file
 // for the readers, and code units of the converted text for the UTF-8 encoder.
@@ -17,4 +17,4 @@ struct CodecError
     std::size_t doneBefore = 0;
 };
 
-} // namespace pirtok::cli
+} // namespace pirtok::codec

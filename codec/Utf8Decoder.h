@@ -1,17 +1,18 @@
 #pragma once
 
-#include "cli/CodecError.h"
+#include "codec/ByteDecoder.h"
+#include "codec/CodecError.h"
 
 #include <cstddef>
 #include <cstdint>
 
-namespace pirtok::cli {
+namespace pirtok::codec {
 
 // A strict streaming UTF-8 decoder. Every ill-formed sequence is refused with the byte
 // offset of its first byte: overlong forms, encoded surrogates, code points above
 // U+10FFFF, stray continuation bytes and sequences cut short. Nothing is ever replaced.
 // A sequence cut by the end of a chunk is held back until the next chunk completes it.
-class Utf8Decoder
+class Utf8Decoder final : public ByteDecoder
 {
 public:
     // Room that decode() may need in `out` for `size` bytes of input.
@@ -19,7 +20,7 @@ public:
 
     // Decodes `size` bytes into `out`; returns the number of UTF-16 units written, or -1
     // when the input is ill-formed (see error()). After an error the decoder is spent.
-    std::ptrdiff_t decode(const char *data, std::size_t size, char16_t *out);
+    std::ptrdiff_t decode(const char *data, std::size_t size, char16_t *out) override;
     // The input has ended: a held-back partial sequence is refused. True when clean.
     bool finish();
     // Forgets all state, for a new input.
@@ -44,4 +45,4 @@ private:
     CodecError m_error;
 };
 
-} // namespace pirtok::cli
+} // namespace pirtok::codec

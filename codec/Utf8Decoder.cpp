@@ -1,8 +1,8 @@
-#include "cli/Utf8Decoder.h"
+#include "codec/Utf8Decoder.h"
 
 #include <cstring>
 
-namespace pirtok::cli {
+namespace pirtok::codec {
 
 namespace {
 
@@ -213,4 +213,4 @@ void Utf8Decoder::reset()
     m_error = CodecError{};
 }
 
-} // namespace pirtok::cli
+} // namespace pirtok::codec

@@ -1,13 +1,13 @@
-#include "cli/Utf8FastEncoder.h"
+#include "codec/Utf8FastEncoder.h"
 
-#include "cli/Utf8Encoder.h"
+#include "codec/Utf8Encoder.h"
 
-#include "cli/Ssse3.h"
+#include "codec/Ssse3.h"
 
 #include <array>
 #include <cstdint>
 
-namespace pirtok::cli {
+namespace pirtok::codec {
 
 namespace {
 
@@ -121,4 +121,4 @@ std::ptrdiff_t Utf8FastEncoder::encode(const char16_t *units, std::size_t count,
     return static_cast<std::ptrdiff_t>(k);
 }
 
-} // namespace pirtok::cli
+} // namespace pirtok::codec

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "codec/ByteDecoder.h"
+
 #include <cstddef>
 
-namespace pirtok::cli {
-
-class InputDecoder;
+namespace pirtok::codec {
 
 // The front of a strict UTF-8 reader for text that is mostly ASCII and two-byte
 // characters, as Arabic script is: it decodes those eight bytes at a time and hands every
@@ -19,7 +19,7 @@ public:
 
     // Decodes `size` bytes into `out`; returns the units written, or -1 when `strict`
     // refused a sequence (see its error()).
-    std::ptrdiff_t decode(const char *data, std::size_t size, char16_t *out, InputDecoder &strict);
+    std::ptrdiff_t decode(const char *data, std::size_t size, char16_t *out, ByteDecoder &strict);
     // Forgets a sequence cut by the end of the last data, for a new text.
     void reset() { m_strictNeeds = 0; }
 
@@ -30,4 +30,4 @@ private:
     std::size_t m_strictNeeds = 0; // bytes the strict reader still wants for a cut sequence
 };
 
-} // namespace pirtok::cli
+} // namespace pirtok::codec

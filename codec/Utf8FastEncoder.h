@@ -2,7 +2,7 @@
 
 #include <cstddef>
 
-namespace pirtok::cli {
+namespace pirtok::codec {
 
 class Utf8Encoder;
 
@@ -29,4 +29,4 @@ private:
     bool m_strictHolds = false; // the strict writer holds a high surrogate
 };
 
-} // namespace pirtok::cli
+} // namespace pirtok::codec

@@ -1,14 +1,14 @@
-#include "cli/IconvDecoder.h"
-#include "cli/Utf16LeCodec.h"
-#include "cli/Utf8Decoder.h"
-#include "cli/Utf8Encoder.h"
+#include "codec/IconvDecoder.h"
+#include "codec/Utf16LeCodec.h"
+#include "codec/Utf8Decoder.h"
+#include "codec/Utf8Encoder.h"
 #include "tests/support/CodeUnits.h"
 
 #include <QTest>
 
 #include <vector>
 
-using namespace pirtok::cli;
+using namespace pirtok::codec;
 using codeunits::units;
 
 namespace {
@@ -367,4 +367,4 @@ void TestCliCodecs::codePageReader()
 }
 
 QTEST_APPLESS_MAIN(TestCliCodecs)
-#include "test_cli_codecs.moc"
+#include "test_codecs.moc"

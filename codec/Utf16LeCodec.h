@@ -1,11 +1,11 @@
 #pragma once
 
-#include "cli/CodecError.h"
+#include "codec/CodecError.h"
 
 #include <cstddef>
 #include <cstdint>
 
-namespace pirtok::cli {
+namespace pirtok::codec {
 
 // UTF-16LE in and out. Reading carries an odd byte across chunk borders and refuses an
 // input of odd length. Lone surrogates pass through unless the reader is told to refuse
@@ -42,4 +42,4 @@ private:
     CodecError m_error;
 };
 
-} // namespace pirtok::cli
+} // namespace pirtok::codec
