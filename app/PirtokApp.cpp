@@ -8,6 +8,7 @@
 #include "convert/LetterPairPanel.h"
 #include "convert/ProgressBar.h"
 #include "convert/ReverseCommand.h"
+#include "files/FileHandling.h"
 #include "keyboard/KeyboardTyping.h"
 #include "keyboard/UndoCommand.h"
 #include "look/ButtonLooks.h"
@@ -31,6 +32,7 @@ PirtokApp::PirtokApp(ProgramPlace place)
     new ButtonLooks(m_window);
     new WindowChrome(m_window);
     new SearchCommands(m_window);
+    new FileHandling(m_window);
     new AutostartDialogLink(m_window, m_store, place);
 
     m_unload = new Form3Unload(m_window, m_store);

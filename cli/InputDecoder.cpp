@@ -1,5 +1,7 @@
 #include "cli/InputDecoder.h"
 
+#include "codec/ByteOrderMark.h"
+
 #include <vector>
 
 namespace pirtok::cli {
@@ -13,8 +15,7 @@ constexpr const char *NotUtf16 =
 
 bool startsWithUtf16LeMark(const char *head, std::size_t size)
 {
-    return size >= 2 && static_cast<unsigned char>(head[0]) == 0xFF &&
-           static_cast<unsigned char>(head[1]) == 0xFE;
+    return codec::findByteOrderMark(head, size).mark == codec::ByteOrderMark::Utf16Le;
 }
 
 } // namespace
