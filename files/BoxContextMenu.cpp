@@ -5,10 +5,33 @@
 #include "shell/Form3.h"
 
 #include <QMenu>
+#include <QPainter>
+#include <QProxyStyle>
+#include <QStyleOption>
+
+namespace {
+
+// Draws a right-to-left menu's entries as right-to-left text. Without it the style lays the
+// entry out mirrored but draws its text in the program's left-to-right direction: the words
+// sit at the wrong side and an ellipsis after them at the wrong end.
+class RightToLeftMenuStyle : public QProxyStyle
+{
+public:
+    void drawControl(ControlElement element, const QStyleOption *option, QPainter *painter,
+                     const QWidget *widget) const override
+    {
+        if (element == CE_MenuItem)
+            painter->setLayoutDirection(option->direction);
+        QProxyStyle::drawControl(element, option, painter, widget);
+    }
+};
+
+} // namespace
 
 BoxContextMenu::BoxContextMenu(Form3 &form, FileCommands &commands)
-    : QObject(&form), m_form(form), m_commands(commands)
+    : QObject(&form), m_form(form), m_commands(commands), m_menuStyle(new RightToLeftMenuStyle)
 {
+    m_menuStyle->setParent(this);
     attach(form.Text1);
     attach(form.Text2);
     attach(form.Text3);
@@ -30,6 +53,7 @@ void BoxContextMenu::attach(UniText *box)
 QMenu *BoxContextMenu::menuFor(UniText *box) const
 {
     auto *menu = new QMenu(box);
+    menu->setStyle(m_menuStyle);
     menu->setLayoutDirection(Qt::RightToLeft);
     const bool selected = box->textCursor().hasSelection();
     const bool editable = !box->isReadOnly();

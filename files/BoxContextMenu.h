@@ -5,6 +5,7 @@
 class FileCommands;
 class Form3;
 class QMenu;
+class QStyle;
 class UniText;
 
 // The Kurdish menu of the text boxes on a right-click: cut, copy, paste, delete and select
@@ -25,4 +26,5 @@ private:
 
     Form3 &m_form;
     FileCommands &m_commands;
+    QStyle *m_menuStyle; // the menus' style, which outlives them
 };

@@ -9,6 +9,7 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QMenu>
 #include <QMimeData>
 #include <QSignalSpy>
@@ -437,6 +438,29 @@ private Q_SLOTS:
         QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("adef"));
         std::unique_ptr<QMenu>(menus.menuFor(form->Text2))->actions().at(2)->trigger(); // paste
         QCOMPARE(form->Text2->text(), QStringLiteral("adef"));
+    }
+
+    // Kurdish entries stand at the right, where a right-to-left reader starts.
+    void menuTextStandsAtTheRight()
+    {
+        std::unique_ptr<QMenu> menu(form->findChild<FileHandling *>()->menus().menuFor(form->Text1));
+        menu->adjustSize();
+        const QImage image = menu->grab().toImage();
+        const QRect entry = menu->actionGeometry(menu->actions().at(6)); // open, enabled
+        int left = image.width();
+        int right = 0;
+        // The middle of the entry: its words, clear of the menu's frame.
+        for (int y = entry.center().y() - 5; y <= entry.center().y() + 5; ++y) {
+            for (int x = 6; x < image.width() - 6; ++x) {
+                if (qGray(image.pixel(x, y)) < 100) {
+                    left = std::min(left, x);
+                    right = std::max(right, x);
+                }
+            }
+        }
+        // The words end near the right edge; the shortcut stands at the left.
+        QVERIFY2(right > image.width() * 2 / 3,
+                 qPrintable(QStringLiteral("%1..%2 of %3").arg(left).arg(right).arg(image.width())));
     }
 
     // A right-click shows the Kurdish menu, not Qt's.
