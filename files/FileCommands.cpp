@@ -32,6 +32,17 @@ QAction *command(Form3 &form, const char16_t *text, QKeySequence keys, QObject *
     return action;
 }
 
+// The main text takes a large file's text, or gives its own, on the window's thread: the
+// pointer says the window is busy for that moment.
+class BusyPointer
+{
+public:
+    BusyPointer() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyPointer() { QApplication::restoreOverrideCursor(); }
+    BusyPointer(const BusyPointer &) = delete;
+    BusyPointer &operator=(const BusyPointer &) = delete;
+};
+
 QString fileName(const QString &path)
 {
     return QFileInfo(path).fileName();
@@ -121,8 +132,11 @@ void FileCommands::openDone(const std::shared_ptr<std::vector<OpenedFile>> &file
         m_path.clear();
         m_lineBreaks = files->front().result.lineBreaks;
     }
-    TakeUndoSnapshot(m_form);
-    m_form.Text1->setText(text);
+    {
+        const BusyPointer busy;
+        TakeUndoSnapshot(m_form);
+        m_form.Text1->setText(text);
+    }
     m_form.Label13->setCaption(captions.join(QStringLiteral(" \u00B7 ")));
     m_form.Label13->setToolTip(m_path.isEmpty() ? QString() : QFileInfo(m_path).absoluteFilePath());
     m_form.Text1->setFocus();
@@ -158,7 +172,10 @@ void FileCommands::saveTo(const QString &path, SaveEncoding encoding)
         std::optional<WriteFault> fault;
     };
     auto outcome = std::make_shared<Outcome>();
-    const QString text = m_form.Text1->text();
+    const QString text = [this] {
+        const BusyPointer busy;
+        return m_form.Text1->text();
+    }();
     const LineBreaks lineBreaks = m_lineBreaks;
     const bool started = m_job->start(
         [outcome, path, text, encoding, lineBreaks](WorkProgress &progress) {
