@@ -1,12 +1,349 @@
 #include "convert/core/StandardSorani.h"
 
+#include "convert/core/ArabicScript.h"
+
+#include <array>
+
 namespace pirtok {
+
+namespace {
+
+using namespace arabic;
+
+// The letters that have one standard spelling, whatever stands around them.
+struct LetterFold
+{
+    char16_t from, to;
+};
+constexpr LetterFold LetterFolds[] = {
+    {Kaf, Keheh},          {SwashKaf, Keheh}, {Yeh, FarsiYeh},       {AlefMaksura, FarsiYeh},
+    {YehBarree, FarsiYeh}, {TehMarbuta, Ae},  {HehDoachashmee, Heh}, {HighHamzaWaw, Oe},
+};
+
+// The same folds as a lookup over the Arabic block (0 = no fold).
+constexpr std::array<char16_t, 256> foldTable()
+{
+    std::array<char16_t, 256> table{};
+    for (const LetterFold &fold : LetterFolds)
+        table[fold.from & 0xFF] = fold.to;
+    return table;
+}
+constexpr std::array<char16_t, 256> FoldTable = foldTable();
+
+// No space before these, in Arabic-script text.
+constexpr bool isCloser(char16_t c)
+{
+    switch (c) {
+    case u'.':
+    case u',':
+    case Comma:
+    case Semicolon:
+    case QuestionMark:
+    case u'!':
+    case u':':
+    case u';':
+    case u')':
+    case u']':
+    case u'\u00BB':
+        return true;
+    default:
+        return false;
+    }
+}
+
+// No space after these, in Arabic-script text.
+constexpr bool isOpener(char16_t c)
+{
+    return c == u'(' || c == u'[' || c == u'\u00AB';
+}
+
+// One space after these when an Arabic-script letter follows directly.
+constexpr bool isSeparator(char16_t c)
+{
+    return isCloser(c) && c != u')' && c != u']' && c != u'\u00BB';
+}
+
+// A word-final ه after these stays the consonant h (ئاه).
+constexpr bool keepsFinalHeh(char16_t c)
+{
+    return c == Alef || c == Ae || c == Ee || c == Oe || c == Tatweel || !isLetter(c);
+}
+
+// The pass as a chain of steps, each a small streaming filter handing its output to the next
+// in the order of the standard. Each keeps at most a few held-back units, so that a rule
+// looking ahead (a word-final ه, the marks after a letter) needs no second walk over the line.
+// A step never produces what an earlier step would still change, which makes the pass
+// idempotent.
+class Pass
+{
+public:
+    Pass(const StandardSteps &steps, LineOrigin origin, QString &out)
+        : m_steps(steps), m_finalHeh(steps.finalHeh && origin != LineOrigin::AliFamily), m_out(out)
+    {
+    }
+
+    void put(char16_t c) { foldAndFilter(c); }
+
+    void finish()
+    {
+        if (m_heldHeh) {
+            m_heldHeh = false;
+            tatweel(Heh);
+        }
+        if (m_heldTatweels > 0)
+            releaseTatweels();
+        releaseLeftovers();
+        if (m_heldFinalHeh) {
+            m_heldFinalHeh = false;
+            initialRe(resolveFinalHeh(u' '));
+        }
+        for (; m_heldSpaces > 0; --m_heldSpaces)
+            m_out.append(QChar(u' '));
+    }
+
+private:
+    // Step 1 (single letters), step 6's direction marks, and step 8.
+    void foldAndFilter(char16_t c)
+    {
+        if (m_steps.invisibles && c != Zwnj && isInvisibleMark(c))
+            return;
+        if ((c & 0xFF00) == 0x0600) {
+            if (m_steps.letters && FoldTable[c & 0xFF] != 0)
+                c = FoldTable[c & 0xFF];
+            else if (m_steps.digits == DigitStyle::Arabic && c >= PersianZero && c <= PersianNine)
+                c = char16_t(ArabicIndicZero + (c - PersianZero));
+            else if (m_steps.digits == DigitStyle::Latin && c >= PersianZero && c <= PersianNine)
+                c = char16_t(u'0' + (c - PersianZero));
+            else if (m_steps.digits == DigitStyle::Latin && c >= ArabicIndicZero && c <= ArabicIndicNine)
+                c = char16_t(u'0' + (c - ArabicIndicZero));
+        }
+        zwnj(c);
+    }
+
+    // Step 2, and the ZWNJ of step 6: ه + ZWNJ and ە + ZWNJ are ە; any other ZWNJ goes.
+    void zwnj(char16_t c)
+    {
+        if (c == Zwnj) {
+            if (m_heldHeh) {
+                m_heldHeh = false;
+                m_lastJoined = Ae;
+                tatweel(Ae);
+                return;
+            }
+            if (m_steps.zwnj && m_lastJoined == Ae)
+                return;
+            if (m_steps.invisibles)
+                return;
+        } else if (m_heldHeh) {
+            m_heldHeh = false;
+            tatweel(Heh);
+        }
+        m_lastJoined = c;
+        if (c == Heh && m_steps.zwnj) {
+            m_heldHeh = true;
+            return;
+        }
+        tatweel(c);
+    }
+
+    // Step 6's tatweel: a run touching a letter goes (marks on the left are looked through),
+    // a stand-alone run stays.
+    void tatweel(char16_t c)
+    {
+        if (c == Tatweel && m_steps.invisibles) {
+            if (isLetter(m_lastBase) && m_lastBase != Tatweel)
+                return;
+            ++m_heldTatweels;
+            return;
+        }
+        if (m_heldTatweels > 0) {
+            if (isLetter(c))
+                m_heldTatweels = 0;
+            else
+                releaseTatweels();
+        }
+        if (!isMark(c))
+            m_lastBase = c;
+        leftovers(c);
+    }
+
+    void releaseTatweels()
+    {
+        for (; m_heldTatweels > 0; --m_heldTatweels)
+            leftovers(Tatweel);
+        m_lastBase = Tatweel;
+    }
+
+    // Step 3 and the لّ of step 1: marks left on ی و ل ر by an incomplete conversion.
+    // Holds back a base letter, or ل/ڵ + ا, until it knows what follows.
+    void leftovers(char16_t c)
+    {
+        if (m_heldCount > 0 && absorb(c))
+            return;
+        releaseLeftovers();
+        if (holdsAsBase(c)) {
+            m_held[0] = c;
+            m_heldCount = 1;
+            return;
+        }
+        finalHeh(c);
+    }
+
+    bool holdsAsBase(char16_t c) const
+    {
+        if (m_steps.leftovers)
+            return c == FarsiYeh || c == Ee || c == Waw || c == Oe || c == Lam || c == Lhe || c == Reh ||
+                   c == Rreh;
+        return m_steps.letters && c == Lam;
+    }
+
+    // Whether `c` merges into the held letters; changes them when it does.
+    bool absorb(char16_t c)
+    {
+        const char16_t base = m_held[0];
+        const bool lam = base == Lam || base == Lhe;
+        const bool fatha = c == Fatha || c == Fathatan;
+        if (m_heldCount == 2) { // ل/ڵ + ا
+            if (fatha)
+                m_held[0] = Lhe;
+            return fatha;
+        }
+        if (!m_steps.leftovers) { // only لّ
+            if (c != Shadda || base != Lam)
+                return false;
+            m_held[0] = Lhe;
+            return true;
+        }
+        if (fatha && (base == FarsiYeh || base == Ee))
+            m_held[0] = Ee;
+        else if (fatha && (base == Waw || base == Oe))
+            m_held[0] = Oe;
+        else if (fatha && lam)
+            m_held[0] = Lhe;
+        else if (c == Kasra && (base == Reh || base == Rreh))
+            m_held[0] = Rreh;
+        else if (c == Shadda && base == Lam && m_steps.letters)
+            m_held[0] = Lhe;
+        else if ((c == AlefHamzaAbove || c == Alef) && lam)
+            holdLamAlef(c == AlefHamzaAbove ? Lhe : base);
+        else
+            return false;
+        return true;
+    }
+
+    // لأ is ڵا; ل + ا waits for a mark that would make it ڵا.
+    void holdLamAlef(char16_t lam)
+    {
+        m_held = {lam, Alef};
+        m_heldCount = 2;
+    }
+
+    void releaseLeftovers()
+    {
+        const int count = m_heldCount;
+        m_heldCount = 0;
+        for (int i = 0; i < count; ++i)
+            finalHeh(m_held[i]);
+    }
+
+    // Step 4: a word-final ه in Unicode-era text is ە unless ا ە ێ ۆ stands before it.
+    void finalHeh(char16_t c)
+    {
+        if (m_heldFinalHeh) {
+            m_heldFinalHeh = false;
+            initialRe(resolveFinalHeh(c));
+        }
+        if (c == Heh && m_finalHeh) {
+            m_heldFinalHeh = true;
+            m_beforeHeh = m_lastPlain;
+            return;
+        }
+        m_lastPlain = c;
+        initialRe(c);
+    }
+
+    char16_t resolveFinalHeh(char16_t next)
+    {
+        const bool final = !continuesWord(next);
+        m_lastPlain = final && !keepsFinalHeh(m_beforeHeh) ? Ae : Heh;
+        return m_lastPlain;
+    }
+
+    // Step 5: Sorani has no word-initial flap r.
+    void initialRe(char16_t c)
+    {
+        if (c == Reh && m_steps.initialRe && !continuesWord(m_lastOut))
+            c = Rreh;
+        m_lastOut = c;
+        punctuation(c);
+    }
+
+    // Step 7: spaces around punctuation in Arabic-script text. Spaces wait until the next
+    // unit shows whether they stand before a closer or after an opener.
+    void punctuation(char16_t c)
+    {
+        if (!m_steps.punctuation) {
+            m_out.append(QChar(c));
+            return;
+        }
+        if (c == u' ') {
+            ++m_heldSpaces;
+            return;
+        }
+        if (m_heldSpaces > 0) {
+            const bool beforeCloser = isCloser(c) && (isLetter(m_lastShown) || isMark(m_lastShown));
+            const bool afterOpener = isOpener(m_lastShown) && isLetter(c);
+            if (beforeCloser || afterOpener)
+                m_heldSpaces = 0;
+            for (; m_heldSpaces > 0; --m_heldSpaces)
+                m_out.append(QChar(u' '));
+        } else if (isSeparator(m_lastShown) && isLetter(c)) {
+            m_out.append(QChar(u' '));
+        }
+        m_lastShown = c;
+        m_out.append(QChar(c));
+    }
+
+    const StandardSteps &m_steps;
+    const bool m_finalHeh;
+    QString &m_out;
+
+    bool m_heldHeh = false;    // step 2: a ه that a ZWNJ may follow
+    char16_t m_lastJoined = 0; // step 2: the last unit passed on
+    int m_heldTatweels = 0;    // step 6: a run of tatweel after a non-letter
+    char16_t m_lastBase = 0;   // step 6: the last unit passed on that is not a mark
+    std::array<char16_t, 2> m_held{};
+    int m_heldCount = 0; // step 3: held letters
+    bool m_heldFinalHeh = false;
+    char16_t m_beforeHeh = 0; // step 4: what stands before the held ه
+    char16_t m_lastPlain = 0; // step 4: the last unit passed on
+    char16_t m_lastOut = 0;   // step 5: the last unit passed on
+    int m_heldSpaces = 0;     // step 7
+    char16_t m_lastShown = 0; // step 7: the last unit written that is not a space
+};
+
+bool holdsArabicScript(QStringView line)
+{
+    for (QChar c : line)
+        if (isArabicScript(c.unicode()))
+            return true;
+    return false;
+}
+
+} // namespace
 
 void standardizeLine(QStringView line, const StandardSteps &steps, LineOrigin origin, QString &out)
 {
-    Q_UNUSED(steps);
-    Q_UNUSED(origin);
-    out.append(line);
+    // Text with no Arabic script in it is none of the pass's business, invisibles included.
+    if (!holdsArabicScript(line)) {
+        out.append(line);
+        return;
+    }
+    out.reserve(out.size() + line.size() + line.size() / 8 + 8);
+    Pass pass(steps, origin, out);
+    for (QChar c : line)
+        pass.put(c.unicode());
+    pass.finish();
 }
 
 QString standardizeLine(QStringView line, const StandardSteps &steps, LineOrigin origin)
