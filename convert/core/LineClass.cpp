@@ -41,6 +41,8 @@ struct Signs
     int sad = 0;
     int alefHamzaInside = 0;
     int dammaSukun = 0;
+    int lamAlefHamzaBelow = 0; // لإ: Dylan's ڵا
+    int tah = 0;               // ط: the Ali-K and Ali-Web گ, not Dylan's
 };
 
 bool isOneOf(char16_t c, std::initializer_list<char16_t> set)
@@ -156,6 +158,12 @@ void countUnit(QStringView line, qsizetype i, Signs &signs)
     case Sad:
         ++signs.sad;
         break;
+    case AlefHamzaBelow:
+        signs.lamAlefHamzaBelow += before == Lam;
+        break;
+    case Tah:
+        ++signs.tah;
+        break;
     case AlefHamzaAbove:
         signs.alefHamzaInside += isLetter(before) && before != Lam && isLetter(after);
         break;
@@ -188,7 +196,7 @@ Signs countSigns(QStringView line)
 
 LineClass aliVariant(const Signs &s)
 {
-    const int dylan = 2 * s.thehFinal + 2 * s.realKurdish;
+    const int dylan = 2 * s.thehFinal + 2 * s.realKurdish + 4 * s.lamAlefHamzaBelow - 2 * s.tah;
     const int web = 2 * s.alefHamzaInside + 2 * s.realKeheh + 2 * s.dammaSukun + s.sad +
                     (s.realKurdish == 0 ? s.realPeh : 0);
     if (dylan >= 2 && dylan > web)
