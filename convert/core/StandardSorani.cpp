@@ -1,8 +1,10 @@
 #include "convert/core/StandardSorani.h"
 
 #include "convert/core/ArabicScript.h"
+#include "convert/core/UnitWriter.h"
 
 #include <array>
+#include <cstdint>
 
 namespace pirtok {
 
@@ -29,6 +31,37 @@ constexpr std::array<char16_t, 256> foldTable()
     return table;
 }
 constexpr std::array<char16_t, 256> FoldTable = foldTable();
+
+// How a unit meets the steps when nothing is held back (see Pass::passesUnchanged).
+enum UnitKind : std::uint8_t
+{
+    StepUnit,      // some step may change it or look at it: the full chain
+    PlainUnit,     // every step passes it on unchanged
+    HoldingLetter, // ی ێ و ۆ ل ڵ ر ڕ ه: unchanged unless a mark or the word's end follows
+};
+
+constexpr std::array<std::uint8_t, 256> arabicBlockKinds()
+{
+    std::array<std::uint8_t, 256> kinds{};
+    for (char16_t c = 0x0600; c <= 0x06FF; ++c)
+        if (isLetter(c))
+            kinds[c & 0xFF] = PlainUnit;
+    for (char16_t c : {FarsiYeh, Ee, Waw, Oe, Lam, Lhe, Reh, Rreh, Heh})
+        kinds[c & 0xFF] = HoldingLetter;
+    for (const LetterFold &fold : LetterFolds)
+        kinds[fold.from & 0xFF] = StepUnit;
+    kinds[Tatweel & 0xFF] = StepUnit;
+    return kinds;
+}
+constexpr std::array<std::uint8_t, 256> ArabicBlockKinds = arabicBlockKinds();
+
+constexpr std::uint8_t unitKind(char16_t c)
+{
+    if ((c & 0xFF00) == 0x0600)
+        return ArabicBlockKinds[c & 0xFF];
+    const bool asciiAlnum = (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9');
+    return asciiAlnum ? PlainUnit : StepUnit;
+}
 
 // No space before these, in Arabic-script text.
 constexpr bool isCloser(char16_t c)
@@ -77,12 +110,49 @@ constexpr bool keepsFinalHeh(char16_t c)
 class Pass
 {
 public:
-    Pass(const StandardSteps &steps, LineOrigin origin, QString &out)
-        : m_steps(steps), m_finalHeh(steps.finalHeh && origin != LineOrigin::AliFamily), m_out(out)
+    Pass(const StandardSteps &steps, LineOrigin origin, QString &out, qsizetype expected)
+        : m_steps(steps), m_finalHeh(steps.finalHeh && origin != LineOrigin::AliFamily), m_out(out, expected)
     {
     }
 
-    void put(char16_t c) { foldAndFilter(c); }
+    void run(QStringView line)
+    {
+        const char16_t *at = reinterpret_cast<const char16_t *>(line.data());
+        const char16_t *const end = at + line.size();
+        for (; at != end; ++at) {
+            const char16_t c = *at;
+            if (passesUnchanged(c, at + 1 != end ? at[1] : 0))
+                passOn(c);
+            else
+                foldAndFilter(c);
+        }
+        finish();
+    }
+
+private:
+    // Most units are letters no step touches: with nothing held back, they pass every step
+    // unchanged, which spares the chain. So do ی و ل ر ه when a plain letter follows, since
+    // then no mark can merge into them and they do not end a word.
+    bool passesUnchanged(char16_t c, char16_t next) const
+    {
+        if (m_heldHeh || m_heldTatweels > 0 || m_heldCount > 0 || m_heldFinalHeh || m_heldSpaces > 0 ||
+            isSeparator(m_lastShown))
+            return false;
+        const std::uint8_t kind = unitKind(c);
+        if (kind == PlainUnit)
+            return true;
+        if (kind != HoldingLetter || unitKind(next) != PlainUnit || !isLetter(next) || next == Alef ||
+            next == AlefHamzaAbove)
+            return false;
+        return c != Reh || continuesWord(m_lastOut);
+    }
+
+    // What each step would have recorded of a unit passed on unchanged.
+    void passOn(char16_t c)
+    {
+        m_lastJoined = m_lastBase = m_lastPlain = m_lastOut = m_lastShown = c;
+        m_out.put(c);
+    }
 
     void finish()
     {
@@ -98,10 +168,10 @@ public:
             initialRe(resolveFinalHeh(u' '));
         }
         for (; m_heldSpaces > 0; --m_heldSpaces)
-            m_out.append(QChar(u' '));
+            m_out.put(u' ');
+        m_out.finish();
     }
 
-private:
     // Step 1 (single letters), step 6's direction marks, and step 8.
     void foldAndFilter(char16_t c)
     {
@@ -283,7 +353,7 @@ private:
     void punctuation(char16_t c)
     {
         if (!m_steps.punctuation) {
-            m_out.append(QChar(c));
+            m_out.put(c);
             return;
         }
         if (c == u' ') {
@@ -296,17 +366,17 @@ private:
             if (beforeCloser || afterOpener)
                 m_heldSpaces = 0;
             for (; m_heldSpaces > 0; --m_heldSpaces)
-                m_out.append(QChar(u' '));
+                m_out.put(u' ');
         } else if (isSeparator(m_lastShown) && isLetter(c)) {
-            m_out.append(QChar(u' '));
+            m_out.put(u' ');
         }
         m_lastShown = c;
-        m_out.append(QChar(c));
+        m_out.put(c);
     }
 
     const StandardSteps &m_steps;
     const bool m_finalHeh;
-    QString &m_out;
+    detail::UnitWriter m_out;
 
     bool m_heldHeh = false;    // step 2: a ه that a ZWNJ may follow
     char16_t m_lastJoined = 0; // step 2: the last unit passed on
@@ -339,11 +409,8 @@ void standardizeLine(QStringView line, const StandardSteps &steps, LineOrigin or
         out.append(line);
         return;
     }
-    out.reserve(out.size() + line.size() + line.size() / 8 + 8);
-    Pass pass(steps, origin, out);
-    for (QChar c : line)
-        pass.put(c.unicode());
-    pass.finish();
+    Pass pass(steps, origin, out, line.size() + line.size() / 8);
+    pass.run(line);
 }
 
 QString standardizeLine(QStringView line, const StandardSteps &steps, LineOrigin origin)
