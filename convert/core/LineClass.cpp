@@ -17,6 +17,7 @@ struct Signs
     int letters = 0;
     // Unicode Kurdish
     int kurdishLetters = 0; // ە ێ ڵ ڕ ۆ ڤ
+    int veh = 0;
     int hehZwnj = 0;
     // Zarnegar
     int hehRlm = 0;
@@ -86,7 +87,8 @@ void countWord(QStringView word, Signs &signs)
         ++signs.persianWords;
 }
 
-void countUnit(QStringView line, qsizetype i, Signs &signs)
+// Counts the signs of the unit at `i`; true when it decides the line on its own.
+bool countUnit(QStringView line, qsizetype i, Signs &signs)
 {
     const char16_t c = line[i].unicode();
     const char16_t before = i > 0 ? line[i - 1].unicode() : 0;
@@ -97,8 +99,12 @@ void countUnit(QStringView line, qsizetype i, Signs &signs)
     case Lhe:
     case Rreh:
     case Oe:
-    case Veh:
+        // Letters no legacy writing has: the line is Unicode whatever else it holds.
         ++signs.kurdishLetters;
+        return true;
+    case Veh: // Zarnegar may hold a real ڤ
+        ++signs.kurdishLetters;
+        ++signs.veh;
         break;
     case Heh:
         signs.hehZwnj += after == Zwnj;
@@ -170,6 +176,7 @@ void countUnit(QStringView line, qsizetype i, Signs &signs)
     default:
         break;
     }
+    return false;
 }
 
 Signs countSigns(QStringView line)
@@ -186,8 +193,8 @@ Signs countSigns(QStringView line)
             countWord(line.sliced(wordStart, i - wordStart), signs);
             wordStart = -1;
         }
-        if ((c & 0xFF00) == 0x0600)
-            countUnit(line, i, signs);
+        if ((c & 0xFF00) == 0x0600 && countUnit(line, i, signs))
+            return signs;
     }
     if (wordStart >= 0)
         countWord(line.sliced(wordStart), signs);
@@ -213,6 +220,8 @@ LineClass classifyLine(QStringView line)
     const Signs s = countSigns(line);
     if (s.letters == 0)
         return LineClass::Neutral;
+    if (s.kurdishLetters > 0 && s.kurdishLetters != s.veh)
+        return LineClass::Unicode;
     if (s.vInside > 0 || s.hehRlm > 0 || (s.vFinal > 0 && s.otherMarks == 0))
         return LineClass::Zarnegar;
     // Persian writes ه + ZWNJ too (خانه‌ها); only its words tell it apart then.

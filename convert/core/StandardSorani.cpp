@@ -3,6 +3,7 @@
 #include "convert/core/ArabicScript.h"
 #include "convert/core/UnitWriter.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -32,20 +33,24 @@ constexpr std::array<char16_t, 256> foldTable()
 }
 constexpr std::array<char16_t, 256> FoldTable = foldTable();
 
-// How a unit meets the steps when nothing is held back (see Pass::passesUnchanged).
+// How a unit meets the steps when nothing is held back (see Pass::run).
 enum UnitKind : std::uint8_t
 {
     StepUnit,      // some step may change it or look at it: the full chain
-    PlainUnit,     // every step passes it on unchanged
+    PlainLetter,   // a letter every step passes on unchanged
+    PlainOther,    // passed on unchanged, but a mark may merge into it or it ends a word (ا أ, ASCII)
     HoldingLetter, // ی ێ و ۆ ل ڵ ر ڕ ه: unchanged unless a mark or the word's end follows
+    PlainSpace,    // unchanged unless punctuation stands beside it
 };
 
-constexpr std::array<std::uint8_t, 256> arabicBlockKinds()
+constexpr std::array<UnitKind, 256> arabicBlockKinds()
 {
-    std::array<std::uint8_t, 256> kinds{};
+    std::array<UnitKind, 256> kinds{};
     for (char16_t c = 0x0600; c <= 0x06FF; ++c)
         if (isLetter(c))
-            kinds[c & 0xFF] = PlainUnit;
+            kinds[c & 0xFF] = PlainLetter;
+    for (char16_t c : {Alef, AlefHamzaAbove})
+        kinds[c & 0xFF] = PlainOther;
     for (char16_t c : {FarsiYeh, Ee, Waw, Oe, Lam, Lhe, Reh, Rreh, Heh})
         kinds[c & 0xFF] = HoldingLetter;
     for (const LetterFold &fold : LetterFolds)
@@ -53,14 +58,22 @@ constexpr std::array<std::uint8_t, 256> arabicBlockKinds()
     kinds[Tatweel & 0xFF] = StepUnit;
     return kinds;
 }
-constexpr std::array<std::uint8_t, 256> ArabicBlockKinds = arabicBlockKinds();
+constexpr std::array<UnitKind, 256> ArabicBlockKinds = arabicBlockKinds();
 
-constexpr std::uint8_t unitKind(char16_t c)
+constexpr UnitKind unitKind(char16_t c)
 {
     if ((c & 0xFF00) == 0x0600)
         return ArabicBlockKinds[c & 0xFF];
+    if (c == u' ')
+        return PlainSpace;
     const bool asciiAlnum = (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9');
-    return asciiAlnum ? PlainUnit : StepUnit;
+    return asciiAlnum ? PlainOther : StepUnit;
+}
+
+// A letter that neither merges into the unit before it nor lets it end a word.
+constexpr bool goesOnWord(UnitKind kind)
+{
+    return kind == PlainLetter || kind == HoldingLetter;
 }
 
 // No space before these, in Arabic-script text.
@@ -119,39 +132,48 @@ public:
     {
         const char16_t *at = reinterpret_cast<const char16_t *>(line.data());
         const char16_t *const end = at + line.size();
-        for (; at != end; ++at) {
-            const char16_t c = *at;
-            if (passesUnchanged(c, at + 1 != end ? at[1] : 0))
-                passOn(c);
-            else
-                foldAndFilter(c);
+        while (at != end) {
+            if (holdsNothing())
+                at = copyUnchanged(at, end);
+            if (at != end)
+                foldAndFilter(*at++);
         }
         finish();
     }
 
 private:
-    // Most units are letters no step touches: with nothing held back, they pass every step
-    // unchanged, which spares the chain. So do ی و ل ر ه when a plain letter follows, since
-    // then no mark can merge into them and they do not end a word.
-    bool passesUnchanged(char16_t c, char16_t next) const
+    bool holdsNothing() const
     {
-        if (m_heldHeh || m_heldTatweels > 0 || m_heldCount > 0 || m_heldFinalHeh || m_heldSpaces > 0 ||
-            isSeparator(m_lastShown))
-            return false;
-        const std::uint8_t kind = unitKind(c);
-        if (kind == PlainUnit)
-            return true;
-        if (kind != HoldingLetter || unitKind(next) != PlainUnit || !isLetter(next) || next == Alef ||
-            next == AlefHamzaAbove)
-            return false;
-        return c != Reh || continuesWord(m_lastOut);
+        return !m_heldHeh && m_heldTatweels == 0 && m_heldCount == 0 && !m_heldFinalHeh &&
+               m_heldSpaces == 0 && !isSeparator(m_lastShown);
     }
 
-    // What each step would have recorded of a unit passed on unchanged.
-    void passOn(char16_t c)
+    // Most units pass every step unchanged: letters no step touches; ی و ل ر ه when a letter
+    // follows that no mark can merge with (so they neither take a mark nor end a word); a
+    // space between a word and a letter. With nothing held back, such a run is copied as it
+    // is, sparing the chain, and the steps record its last unit. Returns where it ends.
+    const char16_t *copyUnchanged(const char16_t *from, const char16_t *end)
     {
-        m_lastJoined = m_lastBase = m_lastPlain = m_lastOut = m_lastShown = c;
-        m_out.put(c);
+        const char16_t *at = from;
+        for (; at != end; ++at) {
+            const char16_t c = *at;
+            const UnitKind kind = unitKind(c);
+            if (kind == PlainLetter || kind == PlainOther)
+                continue;
+            if (kind == StepUnit || at + 1 == end || !goesOnWord(unitKind(at[1])))
+                break;
+            if (kind == PlainSpace ? isOpener(at != from ? at[-1] : m_lastShown)
+                                   : c == Reh && !continuesWord(at != from ? at[-1] : m_lastOut))
+                break;
+        }
+        if (at != from) {
+            const qsizetype count = at - from;
+            m_out.makeRoom(count);
+            std::copy(from, at, m_out.cursor());
+            m_out.setCursor(m_out.cursor() + count);
+            m_lastJoined = m_lastBase = m_lastPlain = m_lastOut = m_lastShown = at[-1];
+        }
+        return at;
     }
 
     void finish()
