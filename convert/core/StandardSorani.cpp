@@ -149,9 +149,9 @@ private:
     }
 
     // Most units pass every step unchanged: letters no step touches; ی و ل ر ه when a letter
-    // follows that no mark can merge with (so they neither take a mark nor end a word); a
-    // space between a word and a letter. With nothing held back, such a run is copied as it
-    // is, sparing the chain, and the steps record its last unit. Returns where it ends.
+    // follows that no mark can merge with (so they neither take a mark nor end a word), and
+    // but ه when a space follows; a space between a word and a letter. With nothing held back, such a run is
+    // copied as it is, sparing the chain, and the steps record its last unit. Returns where it ends.
     const char16_t *copyUnchanged(const char16_t *from, const char16_t *end)
     {
         const char16_t *at = from;
@@ -160,7 +160,13 @@ private:
             const UnitKind kind = unitKind(c);
             if (kind == PlainLetter || kind == PlainOther)
                 continue;
-            if (kind == StepUnit || at + 1 == end || !goesOnWord(unitKind(at[1])))
+            if (kind == StepUnit || at + 1 == end)
+                break;
+            const UnitKind next = unitKind(at[1]);
+            // Only a word-final ه changes at a word's end; a space lets no mark merge.
+            const bool endsWordUnchanged =
+                next == PlainSpace && kind == HoldingLetter && (c != Heh || !m_finalHeh);
+            if (!goesOnWord(next) && !endsWordUnchanged)
                 break;
             if (kind == PlainSpace ? isOpener(at != from ? at[-1] : m_lastShown)
                                    : c == Reh && !continuesWord(at != from ? at[-1] : m_lastOut))
