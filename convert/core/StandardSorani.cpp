@@ -148,10 +148,11 @@ private:
                m_heldSpaces == 0 && !isSeparator(m_lastShown);
     }
 
-    // Most units pass every step unchanged: letters no step touches; ی و ل ر ه when a letter
-    // follows that no mark can merge with (so they neither take a mark nor end a word), and
-    // but ه when a space follows; a space between a word and a letter. With nothing held back, such a run is
-    // copied as it is, sparing the chain, and the steps record its last unit. Returns where it ends.
+    // Most units pass every step unchanged: letters no step touches; ی و ل ر ه before a
+    // letter no mark can merge with (they neither take a mark nor end a word), and but for ه
+    // before a space too; a space between a word and a letter. With nothing held back such a
+    // run is copied as it is, sparing the chain, and the steps record its last unit.
+    // Returns where the run ends.
     const char16_t *copyUnchanged(const char16_t *from, const char16_t *end)
     {
         const char16_t *at = from;

@@ -113,6 +113,8 @@ void TestLineClass::singleLines_data()
         LineClass::Unicode);
     // ڤیان
     row("unicode: veh alone", u"\u06A4\u06CC\u0627\u0646", LineClass::Unicode);
+    // دڵ و دلٌ
+    row("unicode: wins over a stray tanwin", u"\u062F\u06B5 \u0648 \u062F\u0644\u064C", LineClass::Unicode);
 
     row("ali-k: sentence", AliK1, LineClass::AliK);
     row("ali-k: second sentence", AliK2, LineClass::AliK);
