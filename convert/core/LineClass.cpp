@@ -61,6 +61,8 @@ constexpr const char16_t *PersianWords[] = {
     u"\u0627\u0633\u062A", u"\u0631\u0627", u"\u06A9\u0647", u"\u0627\u06CC\u0646",
     u"\u0628\u0631\u0627\u06CC"};
 
+constexpr qsizetype LongestListedWord = 4;
+
 template <std::size_t N> bool isListed(QStringView word, const char16_t *const (&list)[N])
 {
     for (const auto &entry : list)
@@ -81,11 +83,49 @@ void countWord(QStringView word, Signs &signs)
     }
     if (word.size() >= 4 && word[0] == QChar(Alef) && word[1] == QChar(Lam))
         ++signs.article;
+    if (word.size() > LongestListedWord) {
+        signs.persianWords += word.startsWith(u"\u0645\u06CC\u200C");
+        return;
+    }
     if (isListed(word, ArabicWords))
         ++signs.arabicWords;
     else if (isListed(word, PersianWords) || word.startsWith(u"\u0645\u06CC\u200C"))
         ++signs.persianWords;
 }
+
+// The units countUnit() looks at; every other unit of the Arabic block it would pass by.
+constexpr std::array<bool, 256> signUnits()
+{
+    std::array<bool, 256> table{};
+    for (char16_t c : {Ae,
+                       Ee,
+                       Lhe,
+                       Rreh,
+                       Oe,
+                       Veh,
+                       Heh,
+                       TehMarbuta,
+                       Dammatan,
+                       Kasratan,
+                       Fathatan,
+                       Sukun,
+                       Damma,
+                       Fatha,
+                       Kasra,
+                       Shadda,
+                       Tcheh,
+                       Jeh,
+                       Gaf,
+                       Peh,
+                       Keheh,
+                       Sad,
+                       AlefHamzaBelow,
+                       Tah,
+                       AlefHamzaAbove})
+        table[c & 0xFF] = true;
+    return table;
+}
+constexpr std::array<bool, 256> SignUnits = signUnits();
 
 // Counts the signs of the unit at `i`; true when it decides the line on its own.
 bool countUnit(QStringView line, qsizetype i, Signs &signs)
@@ -193,7 +233,7 @@ Signs countSigns(QStringView line)
             countWord(line.sliced(wordStart, i - wordStart), signs);
             wordStart = -1;
         }
-        if ((c & 0xFF00) == 0x0600 && countUnit(line, i, signs))
+        if ((c & 0xFF00) == 0x0600 && SignUnits[c & 0xFF] && countUnit(line, i, signs))
             return signs;
     }
     if (wordStart >= 0)
