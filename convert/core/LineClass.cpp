@@ -52,21 +52,33 @@ bool isOneOf(char16_t c, std::initializer_list<char16_t> set)
 }
 
 // The Arabic and Persian words that Sorani does not have (من is Sorani "I" and stays out).
-constexpr const char16_t *ArabicWords[] = {
+// A word list's entry, its length known at compile time.
+template <std::size_t N> constexpr QStringView view(const char16_t (&text)[N])
+{
+    return QStringView(text, qsizetype(N - 1));
+}
+
+constexpr QStringView ArabicWords[] = {
     // في على إلى عن هذا هذه التي الذي
-    u"\u0641\u064A",       u"\u0639\u0644\u0649", u"\u0625\u0644\u0649",       u"\u0639\u0646",
-    u"\u0647\u0630\u0627", u"\u0647\u0630\u0647", u"\u0627\u0644\u062A\u064A", u"\u0627\u0644\u0630\u064A"};
-constexpr const char16_t *PersianWords[] = {
+    view(u"\u0641\u064A"),
+    view(u"\u0639\u0644\u0649"),
+    view(u"\u0625\u0644\u0649"),
+    view(u"\u0639\u0646"),
+    view(u"\u0647\u0630\u0627"),
+    view(u"\u0647\u0630\u0647"),
+    view(u"\u0627\u0644\u062A\u064A"),
+    view(u"\u0627\u0644\u0630\u064A")};
+constexpr QStringView PersianWords[] = {
     // است را که این برای
-    u"\u0627\u0633\u062A", u"\u0631\u0627", u"\u06A9\u0647", u"\u0627\u06CC\u0646",
-    u"\u0628\u0631\u0627\u06CC"};
+    view(u"\u0627\u0633\u062A"), view(u"\u0631\u0627"), view(u"\u06A9\u0647"), view(u"\u0627\u06CC\u0646"),
+    view(u"\u0628\u0631\u0627\u06CC")};
 
 constexpr qsizetype LongestListedWord = 4;
 
-template <std::size_t N> bool isListed(QStringView word, const char16_t *const (&list)[N])
+template <std::size_t N> bool isListed(QStringView word, const QStringView (&list)[N])
 {
     for (const auto &entry : list)
-        if (word == QStringView(entry))
+        if (word == entry)
             return true;
     return false;
 }
