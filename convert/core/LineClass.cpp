@@ -1,0 +1,362 @@
+#include "convert/core/LineClass.h"
+
+#include "convert/core/ArabicScript.h"
+
+#include <algorithm>
+
+namespace pirtok {
+
+namespace {
+
+using namespace arabic;
+
+// What one walk over a line counts: the signs each writing leaves. Counts, not flags, so
+// that one stray letter does not outvote a line's worth of evidence.
+struct Signs
+{
+    int letters = 0;
+    // Unicode Kurdish
+    int kurdishLetters = 0; // ە ێ ڵ ڕ ۆ ڤ
+    int veh = 0;
+    int hehZwnj = 0;
+    // Zarnegar
+    int hehRlm = 0;
+    int vInside = 0; // the tanwin that stands for the "v" mark, inside a word
+    int vFinal = 0;
+    int otherMarks = 0;
+    // the Ali family
+    int tehInside = 0;
+    int tehFinal = 0;
+    int tehShortWord = 0; // بة لة كة: ە after a single letter
+    int markPairs = 0;    // يَ ىَ یَ لَ وَ رِ
+    // Arabic and Persian
+    int tanwinSukun = 0;
+    int article = 0;
+    int arabicWords = 0;
+    int persianWords = 0;
+    // telling the Ali family apart
+    int thehFinal = 0;
+    int realKurdish = 0; // چ ژ گ as themselves
+    int realPeh = 0;
+    int realKeheh = 0;
+    int sad = 0;
+    int alefHamzaInside = 0;
+    int dammaSukun = 0;
+    int lamAlefHamzaBelow = 0; // لإ: Dylan's ڵا
+    int tah = 0;               // ط: the Ali-K and Ali-Web گ, not Dylan's
+};
+
+bool isOneOf(char16_t c, std::initializer_list<char16_t> set)
+{
+    return std::find(set.begin(), set.end(), c) != set.end();
+}
+
+// The Arabic and Persian words that Sorani does not have (من is Sorani "I" and stays out).
+// A word list's entry, its length known at compile time.
+template <std::size_t N> constexpr QStringView view(const char16_t (&text)[N])
+{
+    return QStringView(text, qsizetype(N - 1));
+}
+
+constexpr QStringView ArabicWords[] = {
+    // في على إلى عن هذا هذه التي الذي
+    view(u"\u0641\u064A"),
+    view(u"\u0639\u0644\u0649"),
+    view(u"\u0625\u0644\u0649"),
+    view(u"\u0639\u0646"),
+    view(u"\u0647\u0630\u0627"),
+    view(u"\u0647\u0630\u0647"),
+    view(u"\u0627\u0644\u062A\u064A"),
+    view(u"\u0627\u0644\u0630\u064A")};
+constexpr QStringView PersianWords[] = {
+    // است را که این برای
+    view(u"\u0627\u0633\u062A"), view(u"\u0631\u0627"), view(u"\u06A9\u0647"), view(u"\u0627\u06CC\u0646"),
+    view(u"\u0628\u0631\u0627\u06CC")};
+
+constexpr qsizetype LongestListedWord = 4;
+
+template <std::size_t N> bool isListed(QStringView word, const QStringView (&list)[N])
+{
+    for (const auto &entry : list)
+        if (word == entry)
+            return true;
+    return false;
+}
+
+void countWord(QStringView word, Signs &signs)
+{
+    const char16_t last = word.back().unicode();
+    if (last == TehMarbuta) {
+        ++signs.tehFinal;
+        if (word.size() == 2)
+            ++signs.tehShortWord;
+    } else if (last == Theh && word.size() > 1) {
+        ++signs.thehFinal;
+    }
+    if (word.size() >= 4 && word[0] == QChar(Alef) && word[1] == QChar(Lam))
+        ++signs.article;
+    if (word.size() > LongestListedWord) {
+        signs.persianWords += word.startsWith(u"\u0645\u06CC\u200C");
+        return;
+    }
+    if (isListed(word, ArabicWords))
+        ++signs.arabicWords;
+    else if (isListed(word, PersianWords) || word.startsWith(u"\u0645\u06CC\u200C"))
+        ++signs.persianWords;
+}
+
+// The units countUnit() looks at; every other unit of the Arabic block it would pass by.
+constexpr std::array<bool, 256> signUnits()
+{
+    std::array<bool, 256> table{};
+    for (char16_t c : {Ae,
+                       Ee,
+                       Lhe,
+                       Rreh,
+                       Oe,
+                       Veh,
+                       Heh,
+                       TehMarbuta,
+                       Dammatan,
+                       Kasratan,
+                       Fathatan,
+                       Sukun,
+                       Damma,
+                       Fatha,
+                       Kasra,
+                       Shadda,
+                       Tcheh,
+                       Jeh,
+                       Gaf,
+                       Peh,
+                       Keheh,
+                       Sad,
+                       AlefHamzaBelow,
+                       Tah,
+                       AlefHamzaAbove})
+        table[c & 0xFF] = true;
+    return table;
+}
+constexpr std::array<bool, 256> SignUnits = signUnits();
+
+// Counts the signs of the unit at `i`; true when it decides the line on its own.
+bool countUnit(QStringView line, qsizetype i, Signs &signs)
+{
+    const char16_t c = line[i].unicode();
+    const char16_t before = i > 0 ? line[i - 1].unicode() : 0;
+    const char16_t after = i + 1 < line.size() ? line[i + 1].unicode() : 0;
+    switch (c) {
+    case Ae:
+    case Ee:
+    case Lhe:
+    case Rreh:
+    case Oe:
+        // Letters no legacy writing has: the line is Unicode whatever else it holds.
+        ++signs.kurdishLetters;
+        return true;
+    case Veh: // Zarnegar may hold a real ڤ
+        ++signs.kurdishLetters;
+        ++signs.veh;
+        break;
+    case Heh:
+        signs.hehZwnj += after == Zwnj;
+        signs.hehRlm += after == Rlm;
+        break;
+    case TehMarbuta:
+        signs.tehInside += isLetter(after);
+        break;
+    case Dammatan:
+    case Kasratan: {
+        const bool v = c == Dammatan ? isOneOf(before, {Lam, FarsiYeh, Yeh, AlefMaksura, Waw}) ||
+                                           (before == Alef && i > 1 && line[i - 2] == QChar(Lam))
+                                     : before == Reh;
+        if (v)
+            ++(isLetter(after) ? signs.vInside : signs.vFinal);
+        else
+            ++signs.otherMarks;
+        ++signs.tanwinSukun;
+        break;
+    }
+    case Fathatan:
+        ++signs.tanwinSukun;
+        ++signs.otherMarks;
+        break;
+    case Sukun:
+        ++signs.tanwinSukun;
+        ++signs.dammaSukun;
+        ++signs.otherMarks;
+        break;
+    case Damma:
+        ++signs.dammaSukun;
+        ++signs.otherMarks;
+        break;
+    case Fatha:
+        signs.markPairs += isOneOf(before, {Yeh, AlefMaksura, FarsiYeh, Lam, Waw}) ||
+                           (before == Alef && i > 1 && line[i - 2] == QChar(Lam));
+        ++signs.otherMarks;
+        break;
+    case Kasra:
+        signs.markPairs += before == Reh;
+        ++signs.otherMarks;
+        break;
+    case Shadda:
+        ++signs.otherMarks;
+        break;
+    case Tcheh:
+    case Jeh:
+    case Gaf:
+        ++signs.realKurdish;
+        break;
+    case Peh:
+        ++signs.realPeh;
+        break;
+    case Keheh:
+        ++signs.realKeheh;
+        break;
+    case Sad:
+        ++signs.sad;
+        break;
+    case AlefHamzaBelow:
+        signs.lamAlefHamzaBelow += before == Lam;
+        break;
+    case Tah:
+        ++signs.tah;
+        break;
+    case AlefHamzaAbove:
+        signs.alefHamzaInside += isLetter(before) && before != Lam && isLetter(after);
+        break;
+    default:
+        break;
+    }
+    return false;
+}
+
+Signs countSigns(QStringView line)
+{
+    Signs signs;
+    qsizetype wordStart = -1;
+    for (qsizetype i = 0; i < line.size(); ++i) {
+        const char16_t c = line[i].unicode();
+        if (isLetter(c)) {
+            ++signs.letters;
+            if (wordStart < 0)
+                wordStart = i;
+        } else if (wordStart >= 0 && !continuesWord(c)) {
+            countWord(line.sliced(wordStart, i - wordStart), signs);
+            wordStart = -1;
+        }
+        if ((c & 0xFF00) == 0x0600 && SignUnits[c & 0xFF] && countUnit(line, i, signs))
+            return signs;
+    }
+    if (wordStart >= 0)
+        countWord(line.sliced(wordStart), signs);
+    return signs;
+}
+
+LineClass aliVariant(const Signs &s)
+{
+    const int dylan = 2 * s.thehFinal + 2 * s.realKurdish + 4 * s.lamAlefHamzaBelow - 2 * s.tah;
+    const int web = 2 * s.alefHamzaInside + 2 * s.realKeheh + 2 * s.dammaSukun + s.sad +
+                    (s.realKurdish == 0 ? s.realPeh : 0);
+    if (dylan >= 2 && dylan > web)
+        return LineClass::Dylan;
+    if (web >= 2)
+        return LineClass::AliWeb;
+    return LineClass::AliK;
+}
+
+} // namespace
+
+LineClass classifyLine(QStringView line)
+{
+    const Signs s = countSigns(line);
+    if (s.letters == 0)
+        return LineClass::Neutral;
+    if (s.kurdishLetters > 0 && s.kurdishLetters != s.veh)
+        return LineClass::Unicode;
+    if (s.vInside > 0 || s.hehRlm > 0 || (s.vFinal > 0 && s.otherMarks == 0))
+        return LineClass::Zarnegar;
+    // Persian writes ه + ZWNJ too (خانه‌ها); only its words tell it apart then.
+    if (s.kurdishLetters > 0 || (s.hehZwnj > 0 && s.persianWords == 0))
+        return LineClass::Unicode;
+    const int foreign = 2 * s.arabicWords + 2 * s.persianWords + s.article + s.tanwinSukun;
+    int ali = 3 * s.tehInside + 2 * s.tehShortWord + (s.tanwinSukun == 0 ? 2 * s.markPairs : 0);
+    if (s.arabicWords == 0 && s.persianWords == 0 && s.article == 0)
+        ali += s.tehFinal;
+    if (ali > foreign)
+        return aliVariant(s);
+    return LineClass::Arabic;
+}
+
+QStringView lineClassName(LineClass c)
+{
+    switch (c) {
+    case LineClass::AliK:
+        return u"ali-k";
+    case LineClass::AliWeb:
+        return u"ali-web";
+    case LineClass::Dylan:
+        return u"dylan";
+    case LineClass::Zarnegar:
+        return u"zarnegar";
+    case LineClass::Unicode:
+        return u"unicode";
+    case LineClass::Arabic:
+        return u"arabic";
+    case LineClass::Neutral:
+        break;
+    }
+    return u"neutral";
+}
+
+void LineClassTally::add(LineClass c)
+{
+    ++m_counts[static_cast<std::size_t>(c)];
+}
+
+qint64 LineClassTally::count(LineClass c) const
+{
+    return m_counts[static_cast<std::size_t>(c)];
+}
+
+qint64 LineClassTally::total() const
+{
+    qint64 sum = 0;
+    for (qint64 n : m_counts)
+        sum += n;
+    return sum;
+}
+
+QString LineClassTally::summary() const
+{
+    if (total() == 0)
+        return QStringLiteral("empty");
+    const auto lines = [](qint64 n) {
+        return QString::number(n) + (n == 1 ? QStringLiteral(" line") : QStringLiteral(" lines"));
+    };
+    std::array<LineClass, LineClassCount - 1> order{LineClass::AliK,    LineClass::AliWeb,
+                                                    LineClass::Dylan,   LineClass::Zarnegar,
+                                                    LineClass::Unicode, LineClass::Arabic};
+    // Most lines first; a stable sort keeps the order above among equals.
+    std::stable_sort(order.begin(), order.end(),
+                     [this](LineClass a, LineClass b) { return count(a) > count(b); });
+    QString text;
+    for (LineClass c : order) {
+        const qint64 n = count(c);
+        if (n == 0)
+            continue;
+        // The verdict, first, names its unit; the rest follow as bare counts.
+        const bool verdict = text.isEmpty();
+        if (!verdict)
+            text += QStringLiteral(", ");
+        text += lineClassName(c);
+        text += QStringLiteral(" (");
+        text += verdict ? lines(n) : QString::number(n);
+        text += QLatin1Char(')');
+    }
+    if (text.isEmpty())
+        return QStringLiteral("neutral (%1)").arg(lines(count(LineClass::Neutral)));
+    return text;
+}
+
+} // namespace pirtok
