@@ -1,4 +1,5 @@
-// Conversion throughput in both directions beside a plain copy of the same text, unit by
+// Conversion throughput in both directions, and of the legacy writings with the standard
+// pass, beside a plain copy of the same text, unit by
 // unit, into a reserved buffer. Read the ratio from the bytes-per-second column.
 
 #include "bench/BenchBaseline.h"
@@ -82,6 +83,24 @@ void streamed(benchmark::State &state, const QString &text, pirtok::Direction di
     account(state, text);
 }
 
+// A legacy writing's plan, line by line with the standard pass, as --family F --standard.
+void streamedPlan(benchmark::State &state, const QString &text, pirtok::Family family)
+{
+    pirtok::StreamConverter converter(pirtok::ConversionPlan{
+        family, pirtok::Direction::KurdishToUnicode, {}, pirtok::RunKind::WholeText, true, {}});
+    for (auto _ : state) {
+        QString out;
+        for (qsizetype at = 0; at < text.size(); at += 16 * 1024) {
+            converter.feed(QStringView(text).mid(at, 16 * 1024), out);
+            benchmark::DoNotOptimize(out.constData());
+            out.clear();
+        }
+        converter.flush(out);
+        benchmark::DoNotOptimize(out.constData());
+    }
+    account(state, text);
+}
+
 void BM_CopyLoop_KurdishFont(benchmark::State &state)
 {
     benchbaseline::copyUnitByUnit(state, kurdishFont());
@@ -105,6 +124,14 @@ void BM_Stream_KurdishToUnicode_64K(benchmark::State &state)
 void BM_Stream_KurdishToUnicode_16K(benchmark::State &state)
 {
     streamed(state, kurdishFont(), pirtok::Direction::KurdishToUnicode, 16 * 1024);
+}
+void BM_Stream_AliKStandard_16K(benchmark::State &state)
+{
+    streamedPlan(state, kurdishFont(), pirtok::Family::AliK);
+}
+void BM_Stream_AutoStandard_16K(benchmark::State &state)
+{
+    streamedPlan(state, kurdishFont(), pirtok::Family::Auto);
 }
 
 void BM_CopyLoop_Unicode(benchmark::State &state)
@@ -140,6 +167,8 @@ BENCHMARK(BM_Convert_KurdishToUnicode)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Convert_KurdishToUnicode_FourPairs)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Stream_KurdishToUnicode_64K)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Stream_KurdishToUnicode_16K)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Stream_AliKStandard_16K)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Stream_AutoStandard_16K)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CopyLoop_Unicode)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RawCopyLoop_Unicode)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Convert_UnicodeToKurdish)->Unit(benchmark::kMillisecond);

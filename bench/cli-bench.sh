@@ -10,7 +10,9 @@
 #   bench/cli-bench.sh [path/to/pirtok-convert]
 #
 # Goals: the default at most 0.6 x iconv's time and -j 1 at most 1.0 x, in both output
-# encodings; peak memory under 32 MB for both inputs.
+# encodings, and --family auto --standard (every line classed, converted by its writing's
+# table and put through the standard pass) at most 0.6 x; peak memory under 32 MB for
+# both inputs, with and without the pass.
 set -euo pipefail
 
 bin=${1:-build/pirtok-convert}
@@ -88,6 +90,7 @@ commands=(
     "pirtok-convert -j 1 --to utf-16le|'$bin' -j 1 --to utf-16le '$in200' > '$out'"
     "pirtok-convert --to utf-16le|'$bin' --to utf-16le '$in200' > '$out'"
     "pirtok-convert -o out.txt (default -j)|'$bin' -o '$out' '$in200'"
+    "pirtok-convert --family auto --standard|'$bin' --family auto --standard '$in200' > '$out'"
 )
 best=()
 for ((c = 0; c < ${#commands[@]}; c++)); do best[c]=""; done
@@ -110,6 +113,7 @@ printf 'ratio UTF-8,    default / iconv         %8s   (goal: at most 0.6)\n' "$(
 printf 'ratio UTF-16LE, -j 1    / iconv         %8s   (goal: at most 1.0)\n' "$(ratio "${best[5]}" "${best[4]}")"
 printf 'ratio UTF-16LE, default / iconv         %8s   (goal: at most 0.6)\n' "$(ratio "${best[6]}" "${best[4]}")"
 printf 'ratio -o out.txt,  default / iconv      %8s   (goal: at most 0.6)\n' "$(ratio "${best[7]}" "${best[1]}")"
+printf 'ratio auto --standard / iconv           %8s   (goal: at most 0.6)\n' "$(ratio "${best[8]}" "${best[1]}")"
 
 # The default and -j 1 must write the same bytes.
 "$bin" -j 1 "$in200" > "$work/one.txt"
@@ -132,6 +136,9 @@ report_peaks() {
     rss=$(peak_kb "'$bin' '$input' -o '$work/out-$1mb.txt'")
     rm -f "$work/out-$1mb.txt"
     printf '%-41s %8s MB\n' "peak memory, $2 file, -o" "$(mb "$rss")"
+    rss=$(peak_kb "'$bin' --family auto --standard '$input' -o '$work/out-$1mb.txt'")
+    rm -f "$work/out-$1mb.txt"
+    printf '%-41s %8s MB\n' "peak memory, $2 file, auto --standard" "$(mb "$rss")"
     rss=$(cat "$input" | peak_kb "'$bin' > /dev/null")
     rm -f "$input"
     printf '%-41s %8s MB%s\n' "peak memory, $2 through a pipe" "$(mb "$rss")" "$3"

@@ -1,10 +1,12 @@
 #include "cli/ArgumentParser.h"
 
 #include "codec/Utf8Decoder.h"
+#include "convert/core/StandardSorani.h"
 
 #include <algorithm>
 #include <cctype>
 #include <cstdlib>
+#include <optional>
 
 #ifndef PIRTOK_VERSION
 #define PIRTOK_VERSION "unknown"
@@ -44,6 +46,36 @@ bool decodeArgument(const std::string &text, QString &decoded)
         return false;
     decoded = QString(reinterpret_cast<const QChar *>(units.data()), count);
     return true;
+}
+
+std::string joined(const QStringList &names)
+{
+    return names.join(QStringLiteral(", ")).toStdString();
+}
+
+// The combinations that mean nothing, refused with what to do instead.
+std::string meaninglessCombination(const ConvertOptions &options, const std::string &passOption,
+                                   const std::string &conversionOption, int pairCount)
+{
+    if (options.detect) {
+        if (!conversionOption.empty())
+            return "--detect only reads its inputs; it does not go with " + conversionOption;
+        return {};
+    }
+    const bool toKurdish = options.direction == Direction::UnicodeToKurdish;
+    if (toKurdish && !hasRuleTable(options.family))
+        return "--to-kurdish-font writes one family: choose it with --family (kurdish-font, ali-k, ali-web, "
+               "dylan or zarnegar), not " +
+               familyName(options.family).toString().toStdString();
+    if (toKurdish && (options.standard || !passOption.empty()))
+        return (options.standard ? std::string("--standard") : passOption) +
+               " works on Unicode output; it does not go with --to-kurdish-font";
+    if (!passOption.empty() && !options.standard && options.family != Family::Unicode)
+        return passOption + " sets the standard pass: add --standard";
+    if (pairCount > 0 && options.family != Family::KurdishFont)
+        return "--pair belongs to the kurdish-font family, not " +
+               familyName(options.family).toString().toStdString();
+    return {};
 }
 
 } // namespace
@@ -89,6 +121,9 @@ ArgumentParser::Result ArgumentParser::parse(const std::vector<std::string> &arg
     bool outputGiven = false;
     int pairCount = 0;
     bool optionsEnded = false;
+    bool digitsGiven = false;
+    std::string passOption;       // the first option that only the standard pass reads
+    std::string conversionOption; // the first option that only a conversion reads
 
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string &arg = args[i];
@@ -150,13 +185,65 @@ ArgumentParser::Result ArgumentParser::parse(const std::vector<std::string> &arg
             }
             options.direction = wanted;
             directionGiven = true;
+            conversionOption = conversionOption.empty() ? name : conversionOption;
         } else if (name == "--selection") {
             if (!takeNoValue())
                 return result;
             options.kind = RunKind::Selection;
+            conversionOption = conversionOption.empty() ? name : conversionOption;
+        } else if (name == "--family") {
+            if (!takeValue())
+                return result;
+            const std::optional<Family> family = familyFromName(QString::fromStdString(value));
+            if (!family) {
+                error = "--family '" + value + "': the families are " + joined(familyNames());
+                return result;
+            }
+            options.family = *family;
+            conversionOption = conversionOption.empty() ? name : conversionOption;
+        } else if (name == "--standard") {
+            if (!takeNoValue())
+                return result;
+            options.standard = true;
+            conversionOption = conversionOption.empty() ? name : conversionOption;
+        } else if (name == "--digits") {
+            if (!takeValue())
+                return result;
+            if (digitsGiven) {
+                error = "only one --digits";
+                return result;
+            }
+            if (value == "arabic")
+                options.steps.digits = DigitStyle::Arabic;
+            else if (value == "latin")
+                options.steps.digits = DigitStyle::Latin;
+            else if (value == "keep")
+                options.steps.digits = DigitStyle::Keep;
+            else {
+                error = "--digits '" + value + "': expected arabic, latin or keep";
+                return result;
+            }
+            digitsGiven = true;
+            passOption = passOption.empty() ? name : passOption;
+            conversionOption = conversionOption.empty() ? name : conversionOption;
+        } else if (name.compare(0, 5, "--no-") == 0 && name.size() > 5) {
+            if (!takeNoValue())
+                return result;
+            if (!disableStepByName(options.steps, QString::fromStdString(name.substr(5)))) {
+                error = "unknown option '" + name + "': the steps of --standard that --no- turns off are " +
+                        joined(standardStepNames());
+                return result;
+            }
+            passOption = passOption.empty() ? name : passOption;
+            conversionOption = conversionOption.empty() ? name : conversionOption;
+        } else if (name == "--detect") {
+            if (!takeNoValue())
+                return result;
+            options.detect = true;
         } else if (name == "--pair") {
             if (!takeValue())
                 return result;
+            conversionOption = conversionOption.empty() ? name : conversionOption;
             if (pairCount == LetterPairs::PairCount) {
                 error = "at most four --pair options";
                 return result;
@@ -176,6 +263,8 @@ ArgumentParser::Result ArgumentParser::parse(const std::vector<std::string> &arg
             }
             if (input)
                 options.fromGiven = true;
+            else
+                conversionOption = conversionOption.empty() ? name : conversionOption;
         } else if (name == "-o" || name == "--output") {
             if (!takeValue())
                 return result;
@@ -189,6 +278,7 @@ ArgumentParser::Result ArgumentParser::parse(const std::vector<std::string> &arg
             }
             outputGiven = true;
             options.output = value == "-" ? std::string() : value;
+            conversionOption = conversionOption.empty() ? name : conversionOption;
         } else if (name == "--buffer-size") { // for tests: cuts the input into small reads
             if (!takeValue())
                 return result;
@@ -216,6 +306,7 @@ ArgumentParser::Result ArgumentParser::parse(const std::vector<std::string> &arg
             return result;
         }
     }
+    error = meaninglessCombination(options, passOption, conversionOption, pairCount);
     return result;
 }
 
@@ -229,6 +320,12 @@ std::string ArgumentParser::helpText()
     const std::string finalYa = u8"\u064A";
     const std::string finalAlefMaksura = u8"\u0649";
     const std::string examplePair = u8"\u0643=\u06A9";
+    const std::string kurdishKeh = u8"\u06A9";
+    const std::string kurdishYeh = u8"\u06CC";
+    const std::string ae = u8"\u06D5";
+    const std::string heh = u8"\u0647";
+    const std::string rreh = u8"\u0695";
+    const std::string steps = standardStepNames().join(QStringLiteral(", ")).toStdString();
     return "Usage: pirtok-convert [OPTION]... [FILE]...\n"
            "Convert Sorani Kurdish text between the Kurdish-font writing (the letters that the\n"
            "older Kurdish fonts draw) and Unicode, exactly as a conversion in the Pirtok window.\n"
@@ -259,6 +356,32 @@ std::string ArgumentParser::helpText()
            " (U+0649)\n"
            "                          as before a space. Without it, each text ends as a\n"
            "                          conversion of the whole text does, which keeps it.\n"
+           "\n"
+           "Legacy writings and standard Sorani:\n"
+           "      --family NAME       what the input is written in: kurdish-font (the window's\n"
+           "                          own writing; the default), ali-k, ali-web, dylan,\n"
+           "                          zarnegar, auto (each line classed and converted with its\n"
+           "                          own table; Arabic and Persian lines are kept), or unicode\n"
+           "                          (already Unicode: the standard pass alone). With\n"
+           "                          --to-kurdish-font, the family written.\n"
+           "      --standard          write standard Sorani Unicode: after the conversion each\n"
+           "                          line goes through the standard pass (the letters " +
+           kurdishKeh + " " + kurdishYeh + " " + ae +
+           ",\n"
+           "                          leftover marks, the final " +
+           heh + ", the initial " + rreh +
+           ", invisible\n"
+           "                          marks, spacing around punctuation, digits). A line that is\n"
+           "                          already Unicode Kurdish gets the pass alone.\n"
+           "      --no-STEP           turn one step of the pass off; STEP is one of\n"
+           "                          " +
+           steps +
+           "\n"
+           "      --digits STYLE      digits of the pass: arabic (Arabic-Indic, the default),\n"
+           "                          latin (ASCII), or keep\n"
+           "      --detect            convert nothing: print for each input the number of lines\n"
+           "                          of each writing, most first, as\n"
+           "                          \"book.txt: ali-k (812 lines), unicode (40), arabic (3)\"\n"
            "\n"
            "Encodings (invalid input is refused with its byte offset, never replaced; a\n"
            "byte-order mark is kept as the character it is):\n"
@@ -296,6 +419,8 @@ std::string ArgumentParser::helpText()
            "  pirtok-convert book.txt -o book-unicode.txt\n"
            "  pirtok-convert --from cp1256 old.txt -o new.txt\n"
            "  pirtok-convert --to-kurdish-font --to utf-16le < article.txt > article-font.txt\n"
+           "  pirtok-convert --family auto --standard mixed.txt -o standard.txt\n"
+           "  pirtok-convert --detect book.txt letters.txt\n"
            "  cat part1.txt part2.txt | pirtok-convert --pair " +
            examplePair + " > joined.txt\n";
 }

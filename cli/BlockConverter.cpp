@@ -7,7 +7,7 @@
 namespace pirtok::cli {
 
 BlockConverter::BlockConverter(const ConvertOptions &options)
-    : m_options(options), m_decoder(options), m_converter(options.direction, options.pairs, options.kind),
+    : m_options(options), m_decoder(options), m_converter(options.plan()),
       m_units(new char16_t[std::max(InputDecoder::maxUnits(SliceSize),
                                     codec::Utf8FastDecoder::maxUnits(SliceSize))])
 {

@@ -242,7 +242,7 @@ bool ConvertDriver::readHead(int fd, std::size_t &size, std::string &error)
 bool ConvertDriver::pump(int fd, const std::string &display, ProgressMeter *meter)
 {
     m_utf8Out.reset();
-    StreamConverter converter(m_options.direction, m_options.pairs, m_options.kind);
+    StreamConverter converter(m_options.plan());
     const bool eachRead = arrivesInPieces(fd);
     std::uint64_t done = 0;
     std::string error;

@@ -1,5 +1,6 @@
 #include "cli/ArgumentParser.h"
 #include "cli/ConvertDriver.h"
+#include "cli/DetectDriver.h"
 #include "cli/StandardStreams.h"
 #include "cli/WriteFully.h"
 
@@ -42,6 +43,8 @@ int main(int argc, char **argv)
         return writeText(1, ArgumentParser::helpText()) ? 0 : 1;
     if (parsed.options.showVersion)
         return writeText(1, ArgumentParser::versionText()) ? 0 : 1;
+    if (parsed.options.detect)
+        return pirtok::cli::DetectDriver(parsed.options).run();
     pirtok::cli::ConvertDriver driver(parsed.options);
     return driver.run();
 }

@@ -1,7 +1,13 @@
 #include "convert/DirectionList.h"
 
 #include "convert/ConversionTexts.h"
+#include "convert/core/DirectionEntry.h"
 #include "shell/Form3.h"
+
+#include <iterator>
+
+static_assert(2 + std::size(ConversionTexts::LaterEntries) == pirtok::DirectionEntries.size(),
+              "one caption for each entry the run knows");
 
 void FillDirectionList(Form3 &form)
 {
@@ -14,4 +20,6 @@ void FillDirectionList(Form3 &form)
     form.Combo3->clear();
     form.Combo3->addItem(kurdish + space + to + space + unicode);
     form.Combo3->addItem(unicode + space + to + space + kurdish);
+    for (const char16_t *entry : LaterEntries)
+        form.Combo3->addItem(QString::fromUtf16(entry));
 }

@@ -2,5 +2,6 @@
 
 class Form3;
 
-// Fills the direction list with its two entries: 0 Kurdish-font to Unicode, 1 the reverse.
+// Fills the direction list: 0 Kurdish-font to Unicode, 1 the reverse, then the legacy
+// writings, detection and the standard pass (DirectionEntries, in their order).
 void FillDirectionList(Form3 &form);

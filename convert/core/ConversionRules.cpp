@@ -1,6 +1,7 @@
 #include "convert/core/ConversionRules.h"
 
 #include "convert/core/ConversionEngine.h"
+#include "convert/core/tables/RuleTables.h"
 
 #include <iterator>
 #include <vector>
@@ -50,66 +51,6 @@ namespace {
 using Rule = ConversionRules::Rule;
 using Match = ConversionRules::Match;
 
-constexpr Rule units1(char16_t in, char16_t out)
-{
-    return {Match::Units, 1, {in, 0, 0}, 1, {out, 0}};
-}
-constexpr Rule units2(char16_t in0, char16_t in1, char16_t out)
-{
-    return {Match::Units, 2, {in0, in1, 0}, 1, {out, 0}};
-}
-constexpr Rule letterPair()
-{
-    return {Match::LetterPair, 1, {0, 0, 0}, 0, {0, 0}};
-}
-
-// Kurdish-font writing to Unicode, in the order the rules are tried. Anything no rule
-// takes is copied unchanged.
-constexpr Rule KurdishToUnicode[] = {
-    units1(0x0629, 0x06D5), // ة -> ە: before the pairs, so no pair can take it
-    letterPair(),
-    units1(0x0636, 0x0686),                                           // ض -> چ
-    units1(0x0637, 0x06AF),                                           // ط -> گ
-    units1(0x062B, 0x067E),                                           // ث -> پ
-    units1(0x0638, 0x06A4),                                           // ظ -> ڤ
-    units1(0x0630, 0x0698),                                           // ذ -> ژ
-    units1(0x0624, 0x06C6),                                           // ؤ -> ۆ
-    units2(0x0648, 0x064E, 0x06C6),                                   // وَ -> ۆ
-    units2(0x064A, 0x064E, 0x06CE),                                   // يَ -> ێ
-    {Match::Units, 2, {0x0644, 0x0623, 0}, 2, {0x06B5, 0x0627}},      // لأ -> ڵا
-    {Match::Units, 2, {0x0644, 0x0622, 0}, 2, {0x06B5, 0x0627}},      // لآ -> ڵا
-    {Match::Units, 3, {0x0644, 0x0627, 0x064E}, 2, {0x06B5, 0x0627}}, // لاَ -> ڵا
-    units2(0x0644, 0x064E, 0x06B5),                                   // لَ -> ڵ
-    units2(0x0631, 0x0650, 0x0695),                                   // رِ -> ڕ
-    units2(0x0649, 0x064E, 0x06CE),                                   // ىَ -> ێ
-    {Match::UnitBeforeSeparator, 1, {0x064A, 0, 0}, 1, {0x0649, 0}},  // ي at a word's end -> ى
-};
-
-// Unicode to the Kurdish-font writing.
-constexpr Rule UnicodeToKurdish[] = {
-    units2(0x0647, 0x200C, 0x0629), // ه + ZWNJ -> ة: before the pairs
-    letterPair(),
-    units1(0x06D5, 0x0629),                                      // ە -> ة
-    units1(0x0686, 0x0636),                                      // چ -> ض
-    units1(0x06AF, 0x0637),                                      // گ -> ط
-    units1(0x067E, 0x062B),                                      // پ -> ث
-    units1(0x06A4, 0x0638),                                      // ڤ -> ظ
-    units1(0x0698, 0x0630),                                      // ژ -> ذ
-    units1(0x06CC, 0x064A),                                      // ی -> ي
-    units1(0x06C6, 0x0624),                                      // ۆ -> ؤ
-    {Match::Units, 1, {0x06CE, 0, 0}, 2, {0x064A, 0x064E}},      // ێ -> يَ
-    {Match::Units, 2, {0x06B5, 0x0627, 0}, 2, {0x0644, 0x0622}}, // ڵا -> لآ
-    {Match::Units, 1, {0x06B5, 0, 0}, 2, {0x0644, 0x064E}},      // ڵ -> لَ
-    {Match::Units, 1, {0x0695, 0, 0}, 2, {0x0631, 0x0650}},      // ڕ -> رِ
-    units1(0x06BE, 0x0647),                                      // ھ -> ه
-    units1(0x0649, 0x064A),                                      // ى -> ي
-};
-
-template <std::size_t N> constexpr int countOf(const Rule (&)[N])
-{
-    return static_cast<int>(N);
-}
-
 } // namespace
 
 namespace {
@@ -148,7 +89,15 @@ void setOutput(UnitAction &action, char16_t unit, const char16_t *units, qsizety
 } // namespace
 
 PairLookup::PairLookup(const LetterPairs &pairs, Direction direction)
+    : PairLookup(pairs, direction, ConversionRules::of(direction))
 {
+}
+
+PairLookup::PairLookup(const LetterPairs &pairs, Direction direction, const ConversionRules &rules)
+{
+    m_pages = &rules.pages();
+    if (!rules.takesPairs())
+        return;
     const bool fromKurdish = direction == Direction::KurdishToUnicode;
     for (int k = 0; k < LetterPairs::PairCount; ++k) {
         const QString &from = fromKurdish ? pairs.kurdishFont(k) : pairs.unicode(k);
@@ -163,8 +112,6 @@ PairLookup::PairLookup(const LetterPairs &pairs, Direction direction)
         if (to.size() > m_longestOutput)
             m_longestOutput = to.size();
     }
-    const ConversionRules &rules = ConversionRules::of(direction);
-    m_pages = &rules.pages();
     if (m_count == 0)
         return;
     // A pair changes the action of its unit only: copy the pages of the pairs' units.
@@ -185,17 +132,51 @@ PairLookup::PairLookup(const LetterPairs &pairs, Direction direction)
 
 const ConversionRules &ConversionRules::of(Direction direction)
 {
-    static const ConversionRules kurdishToUnicode(KurdishToUnicode, countOf(KurdishToUnicode));
-    static const ConversionRules unicodeToKurdish(UnicodeToKurdish, countOf(UnicodeToKurdish));
-    return direction == Direction::KurdishToUnicode ? kurdishToUnicode : unicodeToKurdish;
+    return of(Family::KurdishFont, direction);
 }
 
-ConversionRules::ConversionRules(const Rule *rules, int count) : m_rules(rules)
+const ConversionRules &ConversionRules::of(Family family, Direction direction)
 {
+    // Built on first use, each once: a table's actions are a few pages.
+    const auto build = [](Family f, Direction d) { return ConversionRules(ruleTable(f, d)); };
+    static const ConversionRules kurdishFont[] = {build(Family::KurdishFont, Direction::KurdishToUnicode),
+                                                  build(Family::KurdishFont, Direction::UnicodeToKurdish)};
+    static const ConversionRules aliK[] = {build(Family::AliK, Direction::KurdishToUnicode),
+                                           build(Family::AliK, Direction::UnicodeToKurdish)};
+    static const ConversionRules aliWeb[] = {build(Family::AliWeb, Direction::KurdishToUnicode),
+                                             build(Family::AliWeb, Direction::UnicodeToKurdish)};
+    static const ConversionRules dylan[] = {build(Family::Dylan, Direction::KurdishToUnicode),
+                                            build(Family::Dylan, Direction::UnicodeToKurdish)};
+    static const ConversionRules zarnegar[] = {build(Family::Zarnegar, Direction::KurdishToUnicode),
+                                               build(Family::Zarnegar, Direction::UnicodeToKurdish)};
+    const auto index = static_cast<std::size_t>(direction);
+    switch (family) {
+    case Family::AliK:
+        return aliK[index];
+    case Family::AliWeb:
+        return aliWeb[index];
+    case Family::Dylan:
+        return dylan[index];
+    case Family::Zarnegar:
+        return zarnegar[index];
+    case Family::KurdishFont:
+    case Family::Auto:
+    case Family::Unicode:
+        break;
+    }
+    return kurdishFont[index];
+}
+
+ConversionRules::ConversionRules(RuleTable table) : m_rules(table.rows)
+{
+    const Rule *rules = table.rows;
+    const int count = table.count;
     int pairRule = count;
     for (int i = 0; i < count; ++i) {
-        if (rules[i].match == Match::LetterPair)
+        if (rules[i].match == Match::LetterPair) {
             pairRule = i;
+            m_takesPairs = true;
+        }
     }
     std::uint8_t next = 0;
     std::uint8_t nextLookBit = 1;

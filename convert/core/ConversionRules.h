@@ -1,7 +1,9 @@
 #pragma once
 
 #include "convert/core/Direction.h"
+#include "convert/core/Family.h"
 #include "convert/core/LetterPairs.h"
+#include "convert/core/Rule.h"
 #include "convert/core/UnitWriter.h"
 
 #include <QStringView>
@@ -39,7 +41,10 @@ class ConversionRules;
 class PairLookup
 {
 public:
+    // The window's own writing, whose tables take the pairs.
     PairLookup(const LetterPairs &pairs, Direction direction);
+    // Pairs only reach rules that have a letter-pair row; for the others they are ignored.
+    PairLookup(const LetterPairs &pairs, Direction direction, const ConversionRules &rules);
     // The pages point into the object itself.
     PairLookup(const PairLookup &) = delete;
     PairLookup &operator=(const PairLookup &) = delete;
@@ -66,12 +71,15 @@ private:
     std::vector<ActionPage> m_copies; // the pages a pair changes
 };
 
-// The ordered rule table of one direction, indexed by the first unit a rule needs, so that
+// The ordered rule table of one writing's direction, indexed by the first unit a rule needs, so that
 // a step looks only at the rules that can match and most units are copied after one look-up.
 class ConversionRules
 {
 public:
+    // The window's own writing.
     static const ConversionRules &of(Direction direction);
+    // `family` must have a rule table.
+    static const ConversionRules &of(Family family, Direction direction);
 
     // Steps from `pos` while pos < stopBefore and fewer than maxSteps steps were taken.
     // A step may read up to MaxLookahead units ahead but never at or past `size`.
@@ -83,21 +91,11 @@ public:
     // The most units one built-in rule appends.
     static constexpr qsizetype LongestBuiltinOutput = 2;
 
-    enum class Match : std::uint8_t
-    {
-        Units,               // the input units, in order
-        LetterPair,          // the one unit at the position equals a pair's source box
-        UnitBeforeSeparator, // the unit, then a separator (or the end of a selection run)
-    };
-    struct Rule
-    {
-        Match match;
-        std::uint8_t inputLength;
-        std::array<char16_t, 3> input;
-        std::uint8_t outputLength;
-        std::array<char16_t, 2> output;
-    };
+    using Rule = pirtok::Rule;
+    using Match = Rule::Match;
 
+    // Whether the table has a letter-pair row.
+    bool takesPairs() const { return m_takesPairs; }
     const ActionPages &pages() const { return m_pages; }
     // The action of `unit` once `replacement` (a pair's text, or nullptr for none) takes
     // part in its rules.
@@ -121,7 +119,7 @@ private:
     static constexpr int Slots = 32;
     static int followRow(std::uint8_t lookBit) { return __builtin_ctz(lookBit | 0x100u); }
 
-    ConversionRules(const Rule *rules, int count);
+    explicit ConversionRules(RuleTable table);
     void buildActions();
     void buildFollowSteps(const std::vector<char16_t> &slotUnits);
     // A step's source units consumed and the output cursor after it, in registers.
@@ -142,6 +140,7 @@ private:
     static constexpr int MaxIndexes = 32;
 
     const Rule *m_rules;
+    bool m_takesPairs = false;
     std::array<Bucket, 256> m_buckets{};
     std::array<std::uint8_t, MaxIndexes> m_indexes{};
     std::array<std::uint8_t, 256> m_lookBits{}; // per bucket: its look-ahead group, or 0

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "convert/core/ConversionPlan.h"
 #include "convert/core/Direction.h"
 #include "convert/core/LetterPairs.h"
+#include "convert/core/LineClass.h"
 
 #include <QString>
 
@@ -26,8 +28,10 @@ public:
     // stay readable until the next start.
     void stop();
 
-    // One tick: up to StepsPerTick steps in the direction named by `listIndex`
-    // (0 or 1; any other value converts nothing), with the end test before each step.
+    // One tick: up to StepsPerTick steps in the direction named by `listIndex` (an entry
+    // of DirectionEntries; any other value converts nothing), with the end test before
+    // each step. The entries that write standard Sorani convert line by line: a line's
+    // units are steps, its line break too, and the pass follows when its last unit is in.
     // Returns Ended when the end test found the source used up; the run is then no longer
     // active, and a tick of a run that is not active does nothing and returns Ended.
     // The cost of a tick does not grow with the text, as long as the caller does not keep
@@ -45,11 +49,25 @@ public:
     QString progressCaption() const;
 
 private:
+    void unitTick(const ConversionPlan &plan, const LetterPairs &pairs, qsizetype &steps);
+    void lineTick(const ConversionPlan &plan, qsizetype &steps);
+    void openLine(const ConversionPlan &plan);
+    void closeLine(const ConversionPlan &plan);
+    void endOpenLine();
+
     QString m_source;
     QString m_result;
     qsizetype m_pos = 1;
     RunKind m_kind = RunKind::WholeText;
     bool m_active = false;
+
+    // The line a line-by-line entry is converting: its units after their table so far,
+    // where its content and its line break end in the source, and its class.
+    bool m_lineOpen = false;
+    QString m_line;
+    qsizetype m_contentEnd = 0;
+    qsizetype m_breakEnd = 0;
+    LineClass m_lineClass = LineClass::Neutral;
 };
 
 } // namespace pirtok

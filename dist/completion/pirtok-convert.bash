@@ -19,6 +19,14 @@ _pirtok_convert()
             _filedir
             return
             ;;
+        --family)
+            COMPREPLY=($(compgen -W 'kurdish-font ali-k ali-web dylan zarnegar auto unicode' -- "$cur"))
+            return
+            ;;
+        --digits)
+            COMPREPLY=($(compgen -W 'arabic latin keep' -- "$cur"))
+            return
+            ;;
         --pair)
             return # K=U: two letters of the user's own
             ;;
@@ -40,6 +48,14 @@ _pirtok_convert()
             COMPREPLY=($(compgen -W 'utf-8 utf-16le' -- "${cur#*=}"))
             return
             ;;
+        --family=*)
+            COMPREPLY=($(compgen -W 'kurdish-font ali-k ali-web dylan zarnegar auto unicode' -- "${cur#*=}"))
+            return
+            ;;
+        --digits=*)
+            COMPREPLY=($(compgen -W 'arabic latin keep' -- "${cur#*=}"))
+            return
+            ;;
         --output=*)
             cur=${cur#*=}
             _filedir
@@ -47,6 +63,8 @@ _pirtok_convert()
             ;;
         -*)
             COMPREPLY=($(compgen -W '--to-unicode --to-kurdish-font --pair --selection
+                --family --standard --no-letters --no-zwnj --no-leftovers --no-final-heh
+                --no-initial-re --no-invisibles --no-punctuation --digits --detect
                 --from --to -j --jobs -o --output -h --help -V --version' -- "$cur"))
             return
             ;;

@@ -73,7 +73,7 @@ void TestStartUp::firstStart()
     QCOMPARE(form.Combo2->listCount(), 34);
     QCOMPARE(form.Combo2->itemText(33), QStringLiteral("74"));
     QCOMPARE(form.Combo2->text(), QStringLiteral("8"));
-    QCOMPARE(form.Combo3->listCount(), 2);
+    QCOMPARE(form.Combo3->listCount(), 9);
     QCOMPARE(form.Combo3->listIndex(), 0);
     for (CheckBox *box : {form.Check1, form.Check2, form.Check3, form.Check4, form.Check5})
         QCOMPARE(box->value(), 0);
@@ -166,8 +166,10 @@ void TestStartUp::storedValues_data()
                                  << QStringLiteral("Combo3") << 1;
     QTest::newRow("direction abc reads 0")
         << QStringLiteral("Convert") << QStringLiteral("abc") << QStringLiteral("Combo3") << 0;
+    QTest::newRow("direction 8, the last")
+        << QStringLiteral("Convert") << QStringLiteral("8") << QStringLiteral("Combo3") << 8;
     QTest::newRow("direction out of range")
-        << QStringLiteral("Convert") << QStringLiteral("2") << QStringLiteral("Combo3") << -1;
+        << QStringLiteral("Convert") << QStringLiteral("9") << QStringLiteral("Combo3") << -1;
     QTest::newRow("bold 9 is refused")
         << QStringLiteral("Bold") << QStringLiteral("9") << QStringLiteral("Check2") << 0;
     QTest::newRow("italic 0.6 rounds to 1")

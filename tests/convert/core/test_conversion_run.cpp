@@ -118,7 +118,7 @@ void TestConversionRun::directionChangedBetweenTicks()
 void TestConversionRun::noDirectionConvertsNothing_data()
 {
     QTest::addColumn<int>("listIndex");
-    QTest::newRow("2") << 2;
+    QTest::newRow("9, past the list") << 9;
     QTest::newRow("-1") << -1;
 }
 
