@@ -1,5 +1,6 @@
 #include "app/Form3Unload.h"
 #include "app/PirtokApp.h"
+#include "app/SavedTextSaver.h"
 #include "shell/Module1.h"
 #include "tests/shell/MemorySettingsStore.h"
 #include "tests/support/AppFixture.h"
@@ -37,7 +38,8 @@ void TestClose::savesInOrderOnceThenTheText()
     qputenv("TMP", tmp.path().toUtf8());
     MemorySettingsStore store;
     Form3 form;
-    auto *unload = new Form3Unload(form, store);
+    SavedTextSaver saver;
+    auto *unload = new Form3Unload(form, store, saver);
 
     form.Combo2->addItems({QStringLiteral("8"), QStringLiteral("10")});
     form.Combo2->setListIndex(1);
@@ -61,7 +63,8 @@ void TestClose::savesInOrderOnceThenTheText()
                           QStringLiteral("Pirtok/Text0="), QStringLiteral("Pirtok/Text1="),
                           QStringLiteral("Pirtok/Text2="), QStringLiteral("Pirtok/Text3=") + ra,
                           QStringLiteral("Pirtok/Text4="), QStringLiteral("Pirtok/Text5="),
-                          QStringLiteral("Pirtok/Text6="), QStringLiteral("Pirtok/Text7=")}));
+                          QStringLiteral("Pirtok/Text6="), QStringLiteral("Pirtok/Text7="),
+                          QStringLiteral("Pirtok/fontfamily=")}));
     const QString saved = tmp.filePath(QStringLiteral("Text.ini"));
     QCOMPARE(Module1::ReadWholeFile(saved), QStringLiteral("  kept as it is \n"));
     QCOMPARE(modeOf(saved), 0600);

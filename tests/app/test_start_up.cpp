@@ -26,7 +26,7 @@ QString stored(const QString &application, const QString &key)
 
 void store(const QString &key, const QString &text)
 {
-    IniSettingsStore().write(SettingsKeys::Pirtok, SettingsKeys::Section, key, text);
+    QVERIFY(IniSettingsStore().write(SettingsKeys::Pirtok, SettingsKeys::Section, key, text).ok());
 }
 
 } // namespace
