@@ -69,8 +69,9 @@ void warnIfFailed(const WriteResult &result, const char *what)
 void Form3Load::recordStart(SettingsStore &store, const ProgramPlace &place)
 {
     using namespace SettingsKeys;
-    warnIfFailed(store.writeAll(Varok, Section, {{CommandLine, place.commandLine}, {ProgramFolder, place.folder}}),
-                 "the start");
+    warnIfFailed(
+        store.writeAll(Varok, Section, {{CommandLine, place.commandLine}, {ProgramFolder, place.folder}}),
+        "the start");
 }
 
 void Form3Load::firstRun()
@@ -79,7 +80,8 @@ void Form3Load::firstRun()
     if (!m_store.read(Varok, Section, FirstRunMarker).toUpper().isEmpty())
         return;
     // The marker goes first: a launcher that cannot be made is not tried again.
-    warnIfFailed(m_store.write(Varok, Section, FirstRunMarker, m_place.folder.toUpper()), "the first-run marker");
+    warnIfFailed(m_store.write(Varok, Section, FirstRunMarker, m_place.folder.toUpper()),
+                 "the first-run marker");
     warnIfFailed(DesktopLauncher::writeShortcut(m_place), "the desktop launcher");
 }
 

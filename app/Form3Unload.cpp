@@ -1,8 +1,8 @@
 #include "app/Form3Unload.h"
 
-#include "app/Autosave.h"
+#include "autosave/Autosave.h"
 #include "app/CloseTexts.h"
-#include "app/SavedTextSaver.h"
+#include "autosave/SavedTextSaver.h"
 #include "shell/Form3.h"
 #include "shell/MessageBoxStyle.h"
 #include "shell/Module1.h"
@@ -52,8 +52,8 @@ bool Form3Unload::closeWindow()
 {
     const Outcome outcome = saveNow();
     if (!outcome.ok()) {
-        const int answer = Module1::UnicodeMsgBox(closeAnywayPrompt(outcome), MessageBoxCodes::YesNo, QString(),
-                                                  std::nullopt, Module1::OwnerWindow::of(&m_form));
+        const int answer = Module1::UnicodeMsgBox(closeAnywayPrompt(outcome), MessageBoxCodes::YesNo,
+                                                  QString(), std::nullopt, Module1::OwnerWindow::of(&m_form));
         if (answer == MessageBoxCodes::No)
             return false;
     }
@@ -68,7 +68,8 @@ void Form3Unload::run()
     m_hasRun = true;
     const Outcome outcome = saveNow();
     if (!outcome.choices.ok())
-        std::fprintf(stderr, "Pirtok: the choices were not saved: %s\n", qUtf8Printable(outcome.choices.describe()));
+        std::fprintf(stderr, "Pirtok: the choices were not saved: %s\n",
+                     qUtf8Printable(outcome.choices.describe()));
     if (!outcome.text.ok())
         rescueText(outcome.text);
 }

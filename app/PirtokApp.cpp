@@ -1,6 +1,6 @@
 #include "app/PirtokApp.h"
 
-#include "app/Autosave.h"
+#include "autosave/Autosave.h"
 #include "app/Form3Load.h"
 #include "app/Form3Unload.h"
 #include "app/SessionEnd.h"
@@ -35,11 +35,13 @@ PirtokApp::PirtokApp(ProgramPlace place)
     new AutostartDialogLink(m_window, m_store, place);
 
     m_unload = new Form3Unload(m_window, m_store, m_saver);
-    m_sessionEnd = std::make_unique<SessionEnd>([this] { m_unload->run(); }, [this] {
-        if (const Form3Unload::Outcome saved = m_unload->saveNow(); !saved.ok())
-            qWarning("Pirtok: the session's end could not save: %s %s", qUtf8Printable(saved.text.describe()),
-                     qUtf8Printable(saved.choices.describe()));
-    });
+    m_sessionEnd = std::make_unique<SessionEnd>(
+        [this] { m_unload->run(); },
+        [this] {
+            if (const Form3Unload::Outcome saved = m_unload->saveNow(); !saved.ok())
+                qWarning("Pirtok: the session's end could not save: %s %s",
+                         qUtf8Printable(saved.text.describe()), qUtf8Printable(saved.choices.describe()));
+        });
 
     // With every handler attached, so that restoring a choice acts as the user's choice did.
     Form3Load load(m_window, m_store, std::move(place));

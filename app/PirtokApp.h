@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/SavedTextSaver.h"
+#include "autosave/SavedTextSaver.h"
 #include "shell/Form3.h"
 #include "shell/IniSettingsStore.h"
 #include "shell/ProgramPlace.h"

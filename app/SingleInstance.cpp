@@ -51,11 +51,15 @@ QString SingleInstance::lockPath(const QString &savedTextPath)
 QString SingleInstance::serverName(const QString &savedTextPath)
 {
     const QByteArray digest =
-        QCryptographicHash::hash(canonicalPath(savedTextPath).toUtf8(), QCryptographicHash::Sha256).toHex().left(24);
-    const QString name = QStringLiteral("pirtok-") + QString::number(::getuid()) + u'-' + QString::fromLatin1(digest);
+        QCryptographicHash::hash(canonicalPath(savedTextPath).toUtf8(), QCryptographicHash::Sha256)
+            .toHex()
+            .left(24);
+    const QString name =
+        QStringLiteral("pirtok-") + QString::number(::getuid()) + u'-' + QString::fromLatin1(digest);
     // A folder of this user alone; the shared temporary folder only when there is none.
     const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    return QDir(!runtime.isEmpty() && QDir::isAbsolutePath(runtime) ? runtime : QDir::tempPath()).filePath(name);
+    return QDir(!runtime.isEmpty() && QDir::isAbsolutePath(runtime) ? runtime : QDir::tempPath())
+        .filePath(name);
 }
 
 SingleInstance::Claim SingleInstance::claim(const Activation &self)
@@ -104,7 +108,8 @@ void SingleInstance::listen()
     // A socket left by a program that died answers nobody; the lock says it is ours now.
     QLocalServer::removeServer(m_serverName);
     if (!m_server.listen(m_serverName))
-        qWarning("Pirtok: a second start will open a second window: %s", qUtf8Printable(m_server.errorString()));
+        qWarning("Pirtok: a second start will open a second window: %s",
+                 qUtf8Printable(m_server.errorString()));
 }
 
 void SingleInstance::readRequest()

@@ -112,8 +112,9 @@ void Form2::UniLabel1Click()
 
 void Form2::ctlUniButtonImageXP1Click()
 {
-    if (const WriteResult written = m_store.write(SettingsKeys::Pirtok, SettingsKeys::Section,
-                                                  SettingsKeys::StartAtLogOn, QString::number(Check1->value()));
+    if (const WriteResult written =
+            m_store.write(SettingsKeys::Pirtok, SettingsKeys::Section, SettingsKeys::StartAtLogOn,
+                          QString::number(Check1->value()));
         !written.ok())
         qWarning("Pirtok: the log-on choice was not stored: %s", qUtf8Printable(written.describe()));
     accept();

@@ -20,13 +20,13 @@ QString IniSettingsStore::read(const QString &application, const QString &sectio
 }
 
 WriteResult IniSettingsStore::write(const QString &application, const QString &section, const QString &key,
-                             const QString &text)
+                                    const QString &text)
 {
     return writeAll(application, section, {{key, text}});
 }
 
 WriteResult IniSettingsStore::writeAll(const QString &application, const QString &section,
-                                const QList<QPair<QString, QString>> &values)
+                                       const QList<QPair<QString, QString>> &values)
 {
     // Every sync replaces the whole file and waits for the disk: once for all the values.
     QSettings settings(filePath(application), QSettings::IniFormat);

@@ -11,9 +11,9 @@ public:
     QString read(const QString &application, const QString &section, const QString &key,
                  const QString &defaultValue = QString()) const override;
     WriteResult write(const QString &application, const QString &section, const QString &key,
-               const QString &text) override;
+                      const QString &text) override;
     WriteResult writeAll(const QString &application, const QString &section,
-                  const QList<QPair<QString, QString>> &values) override;
+                         const QList<QPair<QString, QString>> &values) override;
 
     static QString filePath(const QString &application);
 };

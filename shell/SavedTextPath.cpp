@@ -14,8 +14,9 @@ QString StateFolder()
 {
     // A relative XDG_STATE_HOME is invalid and ignored, as for the other XDG folders.
     const QString state = qEnvironmentVariable("XDG_STATE_HOME");
-    const QString base =
-        !state.isEmpty() && QDir::isAbsolutePath(state) ? state : QDir::homePath() + QStringLiteral("/.local/state");
+    const QString base = !state.isEmpty() && QDir::isAbsolutePath(state)
+                             ? state
+                             : QDir::homePath() + QStringLiteral("/.local/state");
     const QString folder = base + QStringLiteral("/Pirtok");
     if (!QFileInfo::exists(folder) && QDir().mkpath(folder))
         QFile::setPermissions(folder,

@@ -18,9 +18,9 @@ public:
                          const QString &defaultValue = QString()) const = 0;
     // Creates or replaces the value; says why when it could not be stored.
     virtual WriteResult write(const QString &application, const QString &section, const QString &key,
-                       const QString &text) = 0;
+                              const QString &text) = 0;
     // Several values in the order given, as one write of the store: the same result as
     // writing them one by one, at the cost of one.
     virtual WriteResult writeAll(const QString &application, const QString &section,
-                          const QList<QPair<QString, QString>> &values) = 0;
+                                 const QList<QPair<QString, QString>> &values) = 0;
 };

@@ -1,4 +1,4 @@
-#include "app/Autosave.h"
+#include "autosave/Autosave.h"
 #include "app/PirtokApp.h"
 #include "shell/Module1.h"
 #include "tests/support/AppFixture.h"

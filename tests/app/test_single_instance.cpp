@@ -21,7 +21,8 @@ QMap<QString, QByteArray> contents(const QString &folder)
     QMap<QString, QByteArray> files;
     for (const QFileInfo &info : QDir(folder).entryInfoList(QDir::Files | QDir::Hidden | QDir::System)) {
         QFile file(info.filePath());
-        files.insert(info.fileName(), file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>"));
+        files.insert(info.fileName(),
+                     file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>"));
     }
     return files;
 }
@@ -82,10 +83,11 @@ void TestSingleInstance::secondStartHandsOverAndTouchesNothing()
     SingleInstance first(fx.savedTextPath());
     QCOMPARE(first.claim(), SingleInstance::Claim::First);
     QList<SingleInstance::Activation> requests;
-    connect(&first, &SingleInstance::activationRequested, &fx.form(), [&](const SingleInstance::Activation &a) {
-        requests << a;
-        SingleInstance::bringToFront(fx.form(), a);
-    });
+    connect(&first, &SingleInstance::activationRequested, &fx.form(),
+            [&](const SingleInstance::Activation &a) {
+                requests << a;
+                SingleInstance::bringToFront(fx.form(), a);
+            });
     QVERIFY(Module1::ReplaceFile(fx.savedTextPath(), QStringLiteral("the text")).ok());
     fx.app().show();
     fx.form().showMinimized();
@@ -112,7 +114,8 @@ void TestSingleInstance::staleLockAndSocketAreTakenOver()
     // and its socket file.
     QFile lock(SingleInstance::lockPath(path));
     QVERIFY(lock.open(QIODevice::WriteOnly));
-    lock.write(QByteArray::number(deadProcessId()) + "\nPirtok\n" + QSysInfo::machineHostName().toUtf8() + "\n");
+    lock.write(QByteArray::number(deadProcessId()) + "\nPirtok\n" + QSysInfo::machineHostName().toUtf8() +
+               "\n");
     lock.close();
     QVERIFY(leaveDeadSocket(SingleInstance::serverName(path)));
 

@@ -16,7 +16,7 @@ public:
     }
 
     WriteResult write(const QString &application, const QString &section, const QString &key,
-               const QString &text) override
+                      const QString &text) override
     {
         values.insert(application + u'/' + section + u'/' + key, text);
         writes << application + u'/' + key + u'=' + text;
@@ -25,7 +25,7 @@ public:
     }
 
     WriteResult writeAll(const QString &application, const QString &section,
-                  const QList<QPair<QString, QString>> &pairs) override
+                         const QList<QPair<QString, QString>> &pairs) override
     {
         WriteResult result = WriteResult::done();
         for (const auto &[key, text] : pairs)

@@ -109,7 +109,8 @@ void TestDesktopLauncher::shortcut()
 void TestDesktopLauncher::shortcutNeedsDesktopFolder()
 {
     QVERIFY(home().rmdir(QStringLiteral("Desktop")));
-    QVERIFY(!DesktopLauncher::writeShortcut({QStringLiteral("/opt"), QStringLiteral("Pirtok"), QString()}).ok());
+    QVERIFY(
+        !DesktopLauncher::writeShortcut({QStringLiteral("/opt"), QStringLiteral("Pirtok"), QString()}).ok());
     QVERIFY(!home().exists(QStringLiteral("Desktop")));
 }
 

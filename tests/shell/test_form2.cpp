@@ -109,7 +109,8 @@ void TestForm2::flows()
     QFETCH(QString, storedAfter);
     QFETCH(int, boxOnReopening);
     if (!stored.isNull())
-        m_store.write(SettingsKeys::Pirtok, SettingsKeys::Section, SettingsKeys::StartAtLogOn, stored);
+        QVERIFY(m_store.write(SettingsKeys::Pirtok, SettingsKeys::Section, SettingsKeys::StartAtLogOn, stored)
+                    .ok());
     runDialog(steps, ok);
     // Opening with a stored tick writes the entry once before any click.
     QCOMPARE(m_entries, entries);
@@ -122,16 +123,20 @@ void TestForm2::flows()
 
 void TestForm2::storedTickRewritesEntryOnOpening()
 {
-    m_store.write(SettingsKeys::Pirtok, SettingsKeys::Section, SettingsKeys::StartAtLogOn,
-                  QStringLiteral("1"));
+    QVERIFY(m_store
+                .write(SettingsKeys::Pirtok, SettingsKeys::Section, SettingsKeys::StartAtLogOn,
+                       QStringLiteral("1"))
+                .ok());
     runDialog(QString(), false);
     QCOMPARE(m_boxWhenOpened, 1);
     QCOMPARE(m_entries, QStringList{Program});
 
     // A value the box refuses leaves it clear and writes nothing.
     m_entries.clear();
-    m_store.write(SettingsKeys::Pirtok, SettingsKeys::Section, SettingsKeys::StartAtLogOn,
-                  QStringLiteral("9"));
+    QVERIFY(m_store
+                .write(SettingsKeys::Pirtok, SettingsKeys::Section, SettingsKeys::StartAtLogOn,
+                       QStringLiteral("9"))
+                .ok());
     runDialog(QString(), false);
     QCOMPARE(m_boxWhenOpened, 0);
     QVERIFY(m_entries.isEmpty());

@@ -73,10 +73,12 @@ void TestSettingsStore::missingKey()
 
 void TestSettingsStore::onePlainFilePerApplication()
 {
-    QVERIFY(m_store.write(SettingsKeys::Pirtok, SettingsKeys::Section, SettingsKeys::Bold, QStringLiteral("1"))
-                .ok());
-    QVERIFY(m_store.write(SettingsKeys::Varok, SettingsKeys::Section, SettingsKeys::FirstRunMarker,
-                          QStringLiteral("/OPT"))
+    QVERIFY(
+        m_store.write(SettingsKeys::Pirtok, SettingsKeys::Section, SettingsKeys::Bold, QStringLiteral("1"))
+            .ok());
+    QVERIFY(m_store
+                .write(SettingsKeys::Varok, SettingsKeys::Section, SettingsKeys::FirstRunMarker,
+                       QStringLiteral("/OPT"))
                 .ok());
     QFile pirtok(m_home->filePath(QStringLiteral("Pirtok/Pirtok.ini")));
     QFile varok(m_home->filePath(QStringLiteral("Varok/Varok.ini")));
@@ -108,7 +110,8 @@ void TestSettingsStore::failedSyncIsReported()
         QVERIFY(QDir().mkpath(path));
     const QString value(200, u'v');
     if (!sizeLimit) {
-        const WriteResult written = m_store.write(SettingsKeys::Pirtok, SettingsKeys::Section, SettingsKeys::Bold, value);
+        const WriteResult written =
+            m_store.write(SettingsKeys::Pirtok, SettingsKeys::Section, SettingsKeys::Bold, value);
         QVERIFY(!written.ok());
         QCOMPARE(written.path(), path);
         QVERIFY(!written.reason().isEmpty());

@@ -54,11 +54,25 @@ void TestDesktopEntryText::reservedCharacterIsQuoted_data()
     // argument need quotes; inside them '"', '`', '$' and '\\' take a backslash.
     QTest::addColumn<QChar>("reserved");
     const std::pair<const char *, char16_t> reserved[] = {
-        {"space", u' '},          {"tab", u'\t'},         {"line break", u'\n'},  {"double quote", u'"'},
-        {"single quote", u'\''}, {"backslash", u'\\'},   {"greater-than", u'>'}, {"less-than", u'<'},
-        {"tilde", u'~'},          {"vertical bar", u'|'},  {"ampersand", u'&'},    {"semicolon", u';'},
-        {"dollar", u'$'},         {"asterisk", u'*'},      {"question mark", u'?'}, {"hash", u'#'},
-        {"open parenthesis", u'('}, {"close parenthesis", u')'}, {"backtick", u'`'},
+        {"space", u' '},
+        {"tab", u'\t'},
+        {"line break", u'\n'},
+        {"double quote", u'"'},
+        {"single quote", u'\''},
+        {"backslash", u'\\'},
+        {"greater-than", u'>'},
+        {"less-than", u'<'},
+        {"tilde", u'~'},
+        {"vertical bar", u'|'},
+        {"ampersand", u'&'},
+        {"semicolon", u';'},
+        {"dollar", u'$'},
+        {"asterisk", u'*'},
+        {"question mark", u'?'},
+        {"hash", u'#'},
+        {"open parenthesis", u'('},
+        {"close parenthesis", u')'},
+        {"backtick", u'`'},
     };
     for (const auto &[name, c] : reserved)
         QTest::newRow(name) << QChar(c);

@@ -1,4 +1,4 @@
-#include "app/SavedTextSaver.h"
+#include "autosave/SavedTextSaver.h"
 
 #include "shell/Module1.h"
 #include "shell/SavedTextPath.h"
@@ -67,9 +67,7 @@ void SavedTextSaver::saveInBackground(const QString &text)
     m_writer.start([this, path, text] {
         WriteResult result = Module1::ReplaceFile(path, text);
         QMetaObject::invokeMethod(
-            this,
-            [this, result] { Q_EMIT finished(result); },
-            Qt::QueuedConnection);
+            this, [this, result] { Q_EMIT finished(result); }, Qt::QueuedConnection);
     });
 }
 

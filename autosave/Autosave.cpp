@@ -1,6 +1,6 @@
-#include "app/Autosave.h"
+#include "autosave/Autosave.h"
 
-#include "app/SavedTextSaver.h"
+#include "autosave/SavedTextSaver.h"
 #include "shell/Form3.h"
 
 #include <QEvent>
