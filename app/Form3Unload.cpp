@@ -1,7 +1,7 @@
 #include "app/Form3Unload.h"
 
-#include "autosave/Autosave.h"
 #include "app/CloseTexts.h"
+#include "autosave/Autosave.h"
 #include "autosave/SavedTextSaver.h"
 #include "shell/Form3.h"
 #include "shell/MessageBoxStyle.h"

@@ -1,9 +1,9 @@
 #include "app/PirtokApp.h"
 
-#include "autosave/Autosave.h"
 #include "app/Form3Load.h"
 #include "app/Form3Unload.h"
 #include "app/SessionEnd.h"
+#include "autosave/Autosave.h"
 
 #include "convert/ConversionRunControl.h"
 #include "convert/LetterPairPanel.h"

@@ -1,5 +1,5 @@
-#include "autosave/Autosave.h"
 #include "app/PirtokApp.h"
+#include "autosave/Autosave.h"
 #include "shell/Module1.h"
 #include "tests/support/AppFixture.h"
 
