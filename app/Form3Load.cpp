@@ -27,7 +27,7 @@ QString Form3Load::read(const QString &key) const
 
 void Form3Load::run()
 {
-    recordStart();
+    recordStart(m_store, m_place);
     firstRun();
     initialLooks();
     // The letter variables are the window's constants.
@@ -55,10 +55,23 @@ void Form3Load::run()
     restoreSavedText();
 }
 
-void Form3Load::recordStart()
+namespace {
+
+// Nothing at start-up is the user's to be told; a line for whoever reads the log.
+void warnIfFailed(const WriteResult &result, const char *what)
+{
+    if (!result.ok())
+        qWarning("Pirtok: %s was not written: %s", what, qUtf8Printable(result.describe()));
+}
+
+} // namespace
+
+void Form3Load::recordStart(SettingsStore &store, const ProgramPlace &place)
 {
     using namespace SettingsKeys;
-    m_store.writeAll(Varok, Section, {{CommandLine, m_place.commandLine}, {ProgramFolder, m_place.folder}});
+    warnIfFailed(
+        store.writeAll(Varok, Section, {{CommandLine, place.commandLine}, {ProgramFolder, place.folder}}),
+        "the start");
 }
 
 void Form3Load::firstRun()
@@ -67,8 +80,9 @@ void Form3Load::firstRun()
     if (!m_store.read(Varok, Section, FirstRunMarker).toUpper().isEmpty())
         return;
     // The marker goes first: a launcher that cannot be made is not tried again.
-    m_store.write(Varok, Section, FirstRunMarker, m_place.folder.toUpper());
-    DesktopLauncher::writeShortcut(m_place);
+    warnIfFailed(m_store.write(Varok, Section, FirstRunMarker, m_place.folder.toUpper()),
+                 "the first-run marker");
+    warnIfFailed(DesktopLauncher::writeShortcut(m_place), "the desktop launcher");
 }
 
 void Form3Load::initialLooks()
@@ -92,14 +106,27 @@ void Form3Load::fillSizeList()
 
 void Form3Load::restoreFontName()
 {
+    // By name when that font is still installed: its place in the list moves as fonts come
+    // and go.
+    const QString family = read(SettingsKeys::FontFamily);
+    if (!family.isEmpty()) {
+        if (const int byName = m_form.Combo1->findText(family, Qt::MatchFixedString | Qt::MatchCaseSensitive);
+            byName >= 0) {
+            m_form.Combo1->setListIndex(byName);
+            return;
+        }
+    }
     const QString stored = read(SettingsKeys::FontName);
     if (stored.isEmpty()) {
-        m_form.Combo1->setText(QString::fromUtf16(DefaultFontName));
+        m_form.Combo1->setText(family.isEmpty() ? QString::fromUtf16(DefaultFontName) : family);
         return;
     }
-    // By position in this machine's font list, whatever font now stands there.
+    // Else by position in this machine's font list, whatever font now stands there.
     if (const std::optional<int> index = StoredNumber::integerConversion(stored))
         m_form.Combo1->setListIndex(*index);
+    // A name the list never had ("Microsoft Sans Serif") comes back as the box's text.
+    if (m_form.Combo1->listIndex() < 0 && !family.isEmpty())
+        m_form.Combo1->setText(family);
 }
 
 void Form3Load::restoreFontSize()

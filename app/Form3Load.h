@@ -24,13 +24,16 @@ public:
 
     void run();
 
+    // Step one alone: the command line and the program folder under Varok. A second start
+    // that hands over to the running window records itself by it too.
+    static void recordStart(SettingsStore &store, const ProgramPlace &place);
+
     // The saved text that was there but could not be read; empty when none.
     const QString &unreadableSavedText() const { return m_unreadableSavedText; }
 
 private:
     QString read(const QString &key) const;
 
-    void recordStart();
     void firstRun();
     void initialLooks();
     void fillFontList();

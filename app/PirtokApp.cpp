@@ -3,6 +3,7 @@
 #include "app/Form3Load.h"
 #include "app/Form3Unload.h"
 #include "app/SessionEnd.h"
+#include "autosave/Autosave.h"
 
 #include "convert/ConversionRunControl.h"
 #include "convert/LetterPairPanel.h"
@@ -35,14 +36,23 @@ PirtokApp::PirtokApp(ProgramPlace place)
     new FileHandling(m_window);
     new AutostartDialogLink(m_window, m_store, place);
 
-    m_unload = new Form3Unload(m_window, m_store);
-    m_sessionEnd = std::make_unique<SessionEnd>([this] { m_unload->run(); }, [this] { m_unload->saveNow(); });
+    m_unload = new Form3Unload(m_window, m_store, m_saver);
+    m_sessionEnd = std::make_unique<SessionEnd>(
+        [this] { m_unload->run(); },
+        [this] {
+            if (const Form3Unload::Outcome saved = m_unload->saveNow(); !saved.ok())
+                qWarning("Pirtok: the session's end could not save: %s %s",
+                         qUtf8Printable(saved.text.describe()), qUtf8Printable(saved.choices.describe()));
+        });
 
     // With every handler attached, so that restoring a choice acts as the user's choice did.
     Form3Load load(m_window, m_store, std::move(place));
     load.run();
     if (!load.unreadableSavedText().isEmpty())
-        m_unload->keepUnreadableSavedText(load.unreadableSavedText());
+        m_saver.keepUnreadable(load.unreadableSavedText());
+    // After the load, whose own writing of the text is no change to save.
+    m_autosave = new Autosave(m_window, m_saver);
+    m_unload->setAutosave(m_autosave);
 }
 
 PirtokApp::~PirtokApp() = default;

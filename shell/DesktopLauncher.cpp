@@ -22,15 +22,15 @@ QString iconFor(const ProgramPlace &place)
     return QFileInfo::exists(besideProgram) ? besideProgram : QStringLiteral("pirtok");
 }
 
-bool writeEntry(const QString &path, const QString &text, QFileDevice::Permissions permissions)
+WriteResult writeEntry(const QString &path, const QString &text, QFileDevice::Permissions permissions)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || !file.setPermissions(permissions))
-        return false;
+        return WriteResult::failed(path, file.errorString());
     const QByteArray bytes = text.toUtf8();
-    if (file.write(bytes) != bytes.size() || !file.flush())
-        return false;
-    return file.commit();
+    if (file.write(bytes) != bytes.size() || !file.flush() || !file.commit())
+        return WriteResult::failed(path, file.errorString());
+    return WriteResult::done();
 }
 
 constexpr QFileDevice::Permissions ReadableByAll =
@@ -47,12 +47,12 @@ QString shortcutPath(const ProgramPlace &place)
     return desktop.filePath(place.name + QStringLiteral(".desktop"));
 }
 
-bool writeShortcut(const ProgramPlace &place)
+WriteResult writeShortcut(const ProgramPlace &place)
 {
     const QString path = shortcutPath(place);
     // A user without a desktop folder gets none made for the launcher's sake.
     if (!QFileInfo(QFileInfo(path).absolutePath()).isDir())
-        return false;
+        return WriteResult::failed(path, QStringLiteral("there is no desktop folder"));
     const QString text = DesktopEntryText::compose({
         {QStringLiteral("Type"), QStringLiteral("Application")},
         {QStringLiteral("Name"), escapeValue(place.name)},
@@ -72,11 +72,11 @@ QString autostartPath()
     return config.filePath(QStringLiteral("autostart/Varok.desktop"));
 }
 
-bool writeAutostart(const QString &executable)
+WriteResult writeAutostart(const QString &executable)
 {
     const QString path = autostartPath();
     if (!QDir().mkpath(QFileInfo(path).absolutePath()))
-        return false;
+        return WriteResult::failed(path, QStringLiteral("its folder cannot be made"));
     QList<QPair<QString, QString>> entries{
         {QStringLiteral("Type"), QStringLiteral("Application")},
         {QStringLiteral("Name"), QStringLiteral("Pirtok")},

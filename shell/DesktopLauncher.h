@@ -1,5 +1,7 @@
 #pragma once
 
+#include "shell/core/WriteResult.h"
+
 #include <QString>
 
 struct ProgramPlace;
@@ -12,13 +14,13 @@ inline constexpr char16_t HotKey[] = u"Ctrl+Alt+J";
 
 // <desktop folder>/<program name>.desktop
 QString shortcutPath(const ProgramPlace &place);
-// Writes the launcher, executable, replacing one of the same name. False when the desktop
+// Writes the launcher, executable, replacing one of the same name. Fails when the desktop
 // folder is missing or the file could not be written.
-bool writeShortcut(const ProgramPlace &place);
+WriteResult writeShortcut(const ProgramPlace &place);
 
 // $XDG_CONFIG_HOME/autostart/Varok.desktop
 QString autostartPath();
 // Makes the log-on entry start `executable`; an empty one keeps the entry but disables it.
-bool writeAutostart(const QString &executable);
+WriteResult writeAutostart(const QString &executable);
 
 } // namespace DesktopLauncher

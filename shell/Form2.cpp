@@ -93,7 +93,10 @@ void Form2::Form_Load()
 
 void Form2::writeEntryForBox()
 {
-    m_writeAutostart(Check1->value() == 0 ? QString() : m_executable);
+    // The dialog has no words for a failure of its own; the box stays as the user set it.
+    if (const WriteResult written = m_writeAutostart(Check1->value() == 0 ? QString() : m_executable);
+        !written.ok())
+        qWarning("Pirtok: the log-on entry was not written: %s", qUtf8Printable(written.describe()));
 }
 
 void Form2::Check1Click()
@@ -109,7 +112,10 @@ void Form2::UniLabel1Click()
 
 void Form2::ctlUniButtonImageXP1Click()
 {
-    m_store.write(SettingsKeys::Pirtok, SettingsKeys::Section, SettingsKeys::StartAtLogOn,
-                  QString::number(Check1->value()));
+    if (const WriteResult written =
+            m_store.write(SettingsKeys::Pirtok, SettingsKeys::Section, SettingsKeys::StartAtLogOn,
+                          QString::number(Check1->value()));
+        !written.ok())
+        qWarning("Pirtok: the log-on choice was not stored: %s", qUtf8Printable(written.describe()));
     accept();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "shell/core/WriteResult.h"
 #include "ui/CheckBox.h"
 #include "ui/CommandButton.h"
 #include "ui/ImageBox.h"
@@ -24,7 +25,7 @@ public:
     static constexpr int ClientHeight = 2100;
 
     // Writes the log-on entry: the program to start, or the empty text to disable it.
-    using AutostartWriter = std::function<void(const QString &executable)>;
+    using AutostartWriter = std::function<WriteResult(const QString &executable)>;
 
     Form2(SettingsStore &store, QString executable, AutostartWriter writeAutostart,
           QWidget *parent = nullptr);

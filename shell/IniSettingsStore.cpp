@@ -19,14 +19,14 @@ QString IniSettingsStore::read(const QString &application, const QString &sectio
     return value.isValid() ? value.toString() : defaultValue;
 }
 
-bool IniSettingsStore::write(const QString &application, const QString &section, const QString &key,
-                             const QString &text)
+WriteResult IniSettingsStore::write(const QString &application, const QString &section, const QString &key,
+                                    const QString &text)
 {
     return writeAll(application, section, {{key, text}});
 }
 
-bool IniSettingsStore::writeAll(const QString &application, const QString &section,
-                                const QList<QPair<QString, QString>> &values)
+WriteResult IniSettingsStore::writeAll(const QString &application, const QString &section,
+                                       const QList<QPair<QString, QString>> &values)
 {
     // Every sync replaces the whole file and waits for the disk: once for all the values.
     QSettings settings(filePath(application), QSettings::IniFormat);
@@ -35,5 +35,13 @@ bool IniSettingsStore::writeAll(const QString &application, const QString &secti
         settings.setValue(key, text);
     settings.endGroup();
     settings.sync();
-    return settings.status() == QSettings::NoError;
+    switch (settings.status()) {
+    case QSettings::NoError:
+        return WriteResult::done();
+    case QSettings::FormatError:
+        return WriteResult::failed(settings.fileName(), QStringLiteral("not a settings file"));
+    case QSettings::AccessError:
+        break;
+    }
+    return WriteResult::failed(settings.fileName(), QStringLiteral("cannot be written"));
 }

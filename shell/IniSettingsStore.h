@@ -10,10 +10,10 @@ class IniSettingsStore : public SettingsStore
 public:
     QString read(const QString &application, const QString &section, const QString &key,
                  const QString &defaultValue = QString()) const override;
-    bool write(const QString &application, const QString &section, const QString &key,
-               const QString &text) override;
-    bool writeAll(const QString &application, const QString &section,
-                  const QList<QPair<QString, QString>> &values) override;
+    WriteResult write(const QString &application, const QString &section, const QString &key,
+                      const QString &text) override;
+    WriteResult writeAll(const QString &application, const QString &section,
+                         const QList<QPair<QString, QString>> &values) override;
 
     static QString filePath(const QString &application);
 };

@@ -20,6 +20,7 @@ enum Result
 enum Style : int
 {
     ButtonsMask = 0x000F,
+    YesNo = 0x0004, // the Yes and No buttons
     IconMask = 0x0070,
     UserIcon = 0x0080,
     DefaultButtonMask = 0x0F00,

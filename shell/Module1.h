@@ -1,5 +1,7 @@
 #pragma once
 
+#include "shell/core/WriteResult.h"
+
 #include <QPointer>
 #include <QString>
 #include <QWidget>
@@ -20,8 +22,8 @@ QString ReadWholeFile(const QString &path, bool *unreadable = nullptr);
 
 // Replaces the file at `path` with `content` as UTF-16 little-endian code units, readable
 // by its owner only. The new file takes the old one's place only when every byte was
-// written, so a failed save leaves the previous file whole. False when it failed.
-bool ReplaceFile(const QString &path, const QString &content);
+// written, so a failed save leaves the previous file whole; the result says why it failed.
+WriteResult ReplaceFile(const QString &path, const QString &content);
 
 // Which window owns a message box: a given one, or the window active in the program.
 struct OwnerWindow

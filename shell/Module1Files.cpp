@@ -39,19 +39,21 @@ QString ReadWholeFile(const QString &path, bool *unreadable)
     return QString();
 }
 
-bool ReplaceFile(const QString &path, const QString &content)
+WriteResult ReplaceFile(const QString &path, const QString &content)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return false;
+        return WriteResult::failed(path, file.errorString());
     // Private to its owner; a file system without permissions keeps the text all the same.
     file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     const QByteArray bytes = SavedTextCodec::encode(content);
     // Under a file-size limit a write can stop short without an error; committing then
     // would put a truncated file in the old one's place.
     if (file.write(bytes) != bytes.size() || !file.flush())
-        return false;
-    return file.commit();
+        return WriteResult::failed(path, file.errorString());
+    if (!file.commit())
+        return WriteResult::failed(path, file.errorString());
+    return WriteResult::done();
 }
 
 } // namespace Module1

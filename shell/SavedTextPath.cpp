@@ -8,16 +8,21 @@ namespace {
 
 const QString FileName = QStringLiteral("Text.ini");
 
-QString stateFolder()
+} // namespace
+
+QString StateFolder()
 {
     // A relative XDG_STATE_HOME is invalid and ignored, as for the other XDG folders.
     const QString state = qEnvironmentVariable("XDG_STATE_HOME");
-    if (!state.isEmpty() && QDir::isAbsolutePath(state))
-        return state;
-    return QDir::homePath() + QStringLiteral("/.local/state");
+    const QString base = !state.isEmpty() && QDir::isAbsolutePath(state)
+                             ? state
+                             : QDir::homePath() + QStringLiteral("/.local/state");
+    const QString folder = base + QStringLiteral("/Pirtok");
+    if (!QFileInfo::exists(folder) && QDir().mkpath(folder))
+        QFile::setPermissions(folder,
+                              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    return folder;
 }
-
-} // namespace
 
 QString SavedTextPath()
 {
@@ -25,9 +30,5 @@ QString SavedTextPath()
     if (!tmp.isEmpty())
         return QDir(tmp).filePath(FileName);
 
-    const QString folder = stateFolder() + QStringLiteral("/Pirtok");
-    if (!QFileInfo::exists(folder) && QDir().mkpath(folder))
-        QFile::setPermissions(folder,
-                              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    return QDir(folder).filePath(FileName);
+    return QDir(StateFolder()).filePath(FileName);
 }

@@ -13,6 +13,8 @@ inline constexpr QLatin1String Section("Settings");
 // Under Pirtok.
 inline constexpr QLatin1String FontSize("fontsize");
 inline constexpr QLatin1String FontName("fontname");
+// The font's name as well as its place in the list, which changes with the fonts installed.
+inline constexpr QLatin1String FontFamily("fontfamily");
 inline constexpr QLatin1String Convert("Convert");
 inline constexpr QLatin1String Arabic("Arabic");
 inline constexpr QLatin1String Bold("Bold");

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "shell/core/WriteResult.h"
+
 #include <QList>
 #include <QPair>
 #include <QString>
@@ -14,11 +16,11 @@ public:
     // The stored text; `defaultValue` (else the empty text) when the key is missing.
     virtual QString read(const QString &application, const QString &section, const QString &key,
                          const QString &defaultValue = QString()) const = 0;
-    // Creates or replaces the value; false when it could not be stored.
-    virtual bool write(const QString &application, const QString &section, const QString &key,
-                       const QString &text) = 0;
+    // Creates or replaces the value; says why when it could not be stored.
+    virtual WriteResult write(const QString &application, const QString &section, const QString &key,
+                              const QString &text) = 0;
     // Several values in the order given, as one write of the store: the same result as
     // writing them one by one, at the cost of one.
-    virtual bool writeAll(const QString &application, const QString &section,
-                          const QList<QPair<QString, QString>> &values) = 0;
+    virtual WriteResult writeAll(const QString &application, const QString &section,
+                                 const QList<QPair<QString, QString>> &values) = 0;
 };

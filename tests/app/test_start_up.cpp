@@ -26,7 +26,7 @@ QString stored(const QString &application, const QString &key)
 
 void store(const QString &key, const QString &text)
 {
-    IniSettingsStore().write(SettingsKeys::Pirtok, SettingsKeys::Section, key, text);
+    QVERIFY(IniSettingsStore().write(SettingsKeys::Pirtok, SettingsKeys::Section, key, text).ok());
 }
 
 } // namespace
@@ -42,6 +42,9 @@ private Q_SLOTS:
     void restartBringsEverythingBack();
     void storedValues_data();
     void storedValues();
+    void fontByName_data();
+    void fontByName();
+    void fontNotInTheListComesBack();
     void settingsSymbolOpensTheLogOnDialog();
     void aWritersDayComesBackTomorrow();
 
@@ -194,6 +197,54 @@ void TestStartUp::storedValues()
         QCOMPARE(combo->listIndex(), expected);
     } else {
         QCOMPARE(qobject_cast<CheckBox *>(found)->value(), expected);
+    }
+}
+
+void TestStartUp::fontByName_data()
+{
+    const QStringList families = QFontDatabase::families();
+    if (families.size() < 3)
+        QSKIP("needs three installed font families");
+    QTest::addColumn<QString>("family");
+    QTest::addColumn<QString>("index");
+    QTest::addColumn<int>("expected");
+    // The list moved since the close: the index now names another font, the name still
+    // names the chosen one.
+    QTest::newRow("installed family, moved") << families[2] << QStringLiteral("0") << 2;
+    QTest::newRow("installed family, index gone") << families[1] << QStringLiteral("30000") << 1;
+    QTest::newRow("family removed: by index")
+        << QStringLiteral("No Such Family Here") << QStringLiteral("1") << 1;
+    QTest::newRow("no family stored: by index") << QString() << QStringLiteral("2") << 2;
+}
+
+void TestStartUp::fontByName()
+{
+    QFETCH(QString, family);
+    QFETCH(QString, index);
+    QFETCH(int, expected);
+    QList<QPair<QString, QString>> values{{QStringLiteral("fontname"), index}};
+    if (!family.isEmpty())
+        values.append({QStringLiteral("fontfamily"), family});
+    startAgainWith(values);
+    QCOMPARE(fx.form().Combo1->listIndex(), expected);
+}
+
+void TestStartUp::fontNotInTheListComesBack()
+{
+    const QString fallback = QStringLiteral("Microsoft Sans Serif");
+    if (QFontDatabase::families().contains(fallback))
+        QSKIP("the fallback font is installed here");
+    // The first start's font is no entry of the list; closes and starts keep it all the same.
+    fx.start();
+    QCOMPARE(fx.form().Combo1->text(), fallback);
+    fx.stop();
+    QCOMPARE(stored(SettingsKeys::Pirtok, QStringLiteral("fontname")), QStringLiteral("-1"));
+    QCOMPARE(stored(SettingsKeys::Pirtok, QStringLiteral("fontfamily")), fallback);
+    for (int start = 0; start < 2; ++start) {
+        fx.start(AppFixture::Files::Keep);
+        QCOMPARE(fx.form().Combo1->text(), fallback);
+        QCOMPARE(fx.form().Combo1->listIndex(), -1);
+        fx.stop();
     }
 }
 

@@ -15,22 +15,27 @@ public:
         return values.value(application + u'/' + section + u'/' + key, defaultValue);
     }
 
-    bool write(const QString &application, const QString &section, const QString &key,
-               const QString &text) override
+    WriteResult write(const QString &application, const QString &section, const QString &key,
+                      const QString &text) override
     {
         values.insert(application + u'/' + section + u'/' + key, text);
         writes << application + u'/' + key + u'=' + text;
-        return true;
+        return failWrites ? WriteResult::failed(application + QStringLiteral(".ini"), QStringLiteral("full"))
+                          : WriteResult::done();
     }
 
-    bool writeAll(const QString &application, const QString &section,
-                  const QList<QPair<QString, QString>> &pairs) override
+    WriteResult writeAll(const QString &application, const QString &section,
+                         const QList<QPair<QString, QString>> &pairs) override
     {
+        WriteResult result = WriteResult::done();
         for (const auto &[key, text] : pairs)
-            write(application, section, key, text);
-        return true;
+            if (WriteResult one = write(application, section, key, text); !one.ok())
+                result = one;
+        return result;
     }
 
     QHash<QString, QString> values;
     QStringList writes;
+    // Every write is kept, but reported as failed, as by a store on a full disk.
+    bool failWrites = false;
 };

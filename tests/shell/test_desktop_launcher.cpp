@@ -94,7 +94,7 @@ void TestDesktopLauncher::shortcut()
     }
 
     const ProgramPlace place{folder, QStringLiteral("Pirtok"), QString()};
-    QVERIFY(DesktopLauncher::writeShortcut(place));
+    QVERIFY(DesktopLauncher::writeShortcut(place).ok());
     const QString launcher = home().filePath(QStringLiteral("Desktop/Pirtok.desktop"));
     QCOMPARE(DesktopLauncher::shortcutPath(place), launcher);
     QCOMPARE(contents(launcher),
@@ -109,7 +109,8 @@ void TestDesktopLauncher::shortcut()
 void TestDesktopLauncher::shortcutNeedsDesktopFolder()
 {
     QVERIFY(home().rmdir(QStringLiteral("Desktop")));
-    QVERIFY(!DesktopLauncher::writeShortcut({QStringLiteral("/opt"), QStringLiteral("Pirtok"), QString()}));
+    QVERIFY(
+        !DesktopLauncher::writeShortcut({QStringLiteral("/opt"), QStringLiteral("Pirtok"), QString()}).ok());
     QVERIFY(!home().exists(QStringLiteral("Desktop")));
 }
 
@@ -129,7 +130,7 @@ void TestDesktopLauncher::autostart()
 {
     QFETCH(QString, executable);
     QFETCH(QString, expected);
-    QVERIFY(DesktopLauncher::writeAutostart(executable));
+    QVERIFY(DesktopLauncher::writeAutostart(executable).ok());
     const QString entry = home().filePath(QStringLiteral("config/autostart/Varok.desktop"));
     QCOMPARE(DesktopLauncher::autostartPath(), entry);
     QCOMPARE(contents(entry), expected);

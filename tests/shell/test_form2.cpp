@@ -48,7 +48,10 @@ void TestForm2::init()
 
 void TestForm2::runDialog(const QString &steps, bool ok)
 {
-    Form2 dialog(m_store, Program, [this](const QString &executable) { m_entries << executable; });
+    Form2 dialog(m_store, Program, [this](const QString &executable) {
+        m_entries << executable;
+        return WriteResult::done();
+    });
     m_boxWhenOpened = dialog.Check1->value();
     for (QChar step : steps) {
         if (step == u'b')
@@ -64,7 +67,7 @@ void TestForm2::runDialog(const QString &steps, bool ok)
 
 void TestForm2::captions()
 {
-    Form2 dialog(m_store, Program, [](const QString &) {});
+    Form2 dialog(m_store, Program, [](const QString &) { return WriteResult::done(); });
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Key Board Setting"));
     QCOMPARE(codes(dialog.UniLabel1->caption()),
              codes(units({0x0643, 0x0627, 0x0631, 0x0020, 0x0628, 0x0643, 0x0627, 0x062A, 0x0020, 0x0644,
@@ -106,7 +109,8 @@ void TestForm2::flows()
     QFETCH(QString, storedAfter);
     QFETCH(int, boxOnReopening);
     if (!stored.isNull())
-        m_store.write(SettingsKeys::Pirtok, SettingsKeys::Section, SettingsKeys::StartAtLogOn, stored);
+        QVERIFY(m_store.write(SettingsKeys::Pirtok, SettingsKeys::Section, SettingsKeys::StartAtLogOn, stored)
+                    .ok());
     runDialog(steps, ok);
     // Opening with a stored tick writes the entry once before any click.
     QCOMPARE(m_entries, entries);
@@ -119,16 +123,20 @@ void TestForm2::flows()
 
 void TestForm2::storedTickRewritesEntryOnOpening()
 {
-    m_store.write(SettingsKeys::Pirtok, SettingsKeys::Section, SettingsKeys::StartAtLogOn,
-                  QStringLiteral("1"));
+    QVERIFY(m_store
+                .write(SettingsKeys::Pirtok, SettingsKeys::Section, SettingsKeys::StartAtLogOn,
+                       QStringLiteral("1"))
+                .ok());
     runDialog(QString(), false);
     QCOMPARE(m_boxWhenOpened, 1);
     QCOMPARE(m_entries, QStringList{Program});
 
     // A value the box refuses leaves it clear and writes nothing.
     m_entries.clear();
-    m_store.write(SettingsKeys::Pirtok, SettingsKeys::Section, SettingsKeys::StartAtLogOn,
-                  QStringLiteral("9"));
+    QVERIFY(m_store
+                .write(SettingsKeys::Pirtok, SettingsKeys::Section, SettingsKeys::StartAtLogOn,
+                       QStringLiteral("9"))
+                .ok());
     runDialog(QString(), false);
     QCOMPARE(m_boxWhenOpened, 0);
     QVERIFY(m_entries.isEmpty());
@@ -137,7 +145,10 @@ void TestForm2::storedTickRewritesEntryOnOpening()
 void TestForm2::realDialogFromItsButton()
 {
     // Modal, as the settings symbol opens it: the OK button ends exec().
-    Form2 dialog(m_store, Program, [this](const QString &executable) { m_entries << executable; });
+    Form2 dialog(m_store, Program, [this](const QString &executable) {
+        m_entries << executable;
+        return WriteResult::done();
+    });
     WindowTesting::onNextModal([](QWidget *shown) {
         auto *form2 = qobject_cast<Form2 *>(shown);
         QVERIFY(form2);

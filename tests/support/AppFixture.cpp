@@ -61,6 +61,14 @@ void AppFixture::stop()
     Module1::setForm4Function({});
 }
 
+void AppFixture::crash()
+{
+    // Destroying the window sends it no close event, so no close saves run.
+    m_app.reset();
+    Module1::setMessageBoxFunction({});
+    Module1::setForm4Function({});
+}
+
 QString AppFixture::savedTextPath() const
 {
     return QDir(m_home.path()).filePath(QStringLiteral("tmp/Text.ini"));

@@ -31,6 +31,9 @@ public:
     // Ends the program: its window is closed as a user's close would, so the close saves
     // run; then the seams are removed.
     void stop();
+    // Ends the program as a crash or `kill -9` would: no close, no saves; only what the
+    // program wrote while it ran is left.
+    void crash();
 
     PirtokApp &app() { return *m_app; }
     Form3 &form() { return m_app->window(); }

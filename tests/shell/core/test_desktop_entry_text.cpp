@@ -9,6 +9,8 @@ class TestDesktopEntryText : public QObject
 private Q_SLOTS:
     void execValue_data();
     void execValue();
+    void reservedCharacterIsQuoted_data();
+    void reservedCharacterIsQuoted();
     void escapeValue_data();
     void escapeValue();
     void compose();
@@ -44,6 +46,45 @@ void TestDesktopEntryText::execValue()
     QFETCH(QString, program);
     QFETCH(QString, exec);
     QCOMPARE(DesktopEntryText::execValue(program), exec);
+}
+
+void TestDesktopEntryText::reservedCharacterIsQuoted_data()
+{
+    // The Desktop Entry Specification's reserved characters, each of which makes an Exec
+    // argument need quotes; inside them '"', '`', '$' and '\\' take a backslash.
+    QTest::addColumn<QChar>("reserved");
+    const std::pair<const char *, char16_t> reserved[] = {
+        {"space", u' '},
+        {"tab", u'\t'},
+        {"line break", u'\n'},
+        {"double quote", u'"'},
+        {"single quote", u'\''},
+        {"backslash", u'\\'},
+        {"greater-than", u'>'},
+        {"less-than", u'<'},
+        {"tilde", u'~'},
+        {"vertical bar", u'|'},
+        {"ampersand", u'&'},
+        {"semicolon", u';'},
+        {"dollar", u'$'},
+        {"asterisk", u'*'},
+        {"question mark", u'?'},
+        {"hash", u'#'},
+        {"open parenthesis", u'('},
+        {"close parenthesis", u')'},
+        {"backtick", u'`'},
+    };
+    for (const auto &[name, c] : reserved)
+        QTest::newRow(name) << QChar(c);
+}
+
+void TestDesktopEntryText::reservedCharacterIsQuoted()
+{
+    QFETCH(QChar, reserved);
+    const bool escaped = QStringLiteral("\"`$\\").contains(reserved);
+    const QString expected = QStringLiteral("\"/opt/a") + (escaped ? QStringLiteral("\\") : QString()) +
+                             reserved + QStringLiteral("b\"");
+    QCOMPARE(DesktopEntryText::quoteExecArgument(QStringLiteral("/opt/a") + reserved + u'b'), expected);
 }
 
 void TestDesktopEntryText::escapeValue_data()
