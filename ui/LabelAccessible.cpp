@@ -4,18 +4,22 @@
 
 namespace {
 
-QAccessibleInterface *buttonLikeLabels(const QString &, QObject *object)
+QAccessibleInterface *labels(const QString &, QObject *object)
 {
-    // Asked for each class of the object's ancestry; the first answer counts.
+    // Asked for each class of the object's ancestry; the first answer counts. Every label
+    // gets one: the interface may be made, and kept, before the label becomes a button.
     auto *label = qobject_cast<Label *>(object);
-    if (!label || !label->isButtonLike())
-        return nullptr;
-    return new LabelAccessible(label);
+    return label ? new LabelAccessible(label) : nullptr;
 }
 
 } // namespace
 
-LabelAccessible::LabelAccessible(Label *label) : QAccessibleWidget(label, QAccessible::Button) {}
+LabelAccessible::LabelAccessible(Label *label) : QAccessibleWidget(label, QAccessible::StaticText) {}
+
+QAccessible::Role LabelAccessible::role() const
+{
+    return label()->isButtonLike() ? QAccessible::Button : QAccessible::StaticText;
+}
 
 Label *LabelAccessible::label() const
 {
@@ -37,25 +41,28 @@ QString LabelAccessible::text(QAccessible::Text t) const
 QAccessible::State LabelAccessible::state() const
 {
     QAccessible::State state = QAccessibleWidget::state();
-    state.focusable = true;
+    if (label()->isButtonLike())
+        state.focusable = true;
     return state;
 }
 
 QStringList LabelAccessible::actionNames() const
 {
+    if (!label()->isButtonLike())
+        return {};
     return {pressAction()};
 }
 
 void LabelAccessible::doAction(const QString &actionName)
 {
-    if (actionName == pressAction() && widget()->isEnabled())
+    if (label()->isButtonLike() && actionName == pressAction() && widget()->isEnabled())
         label()->performClick();
 }
 
 void LabelAccessible::registerFactory()
 {
     static const bool registered = [] {
-        QAccessible::installFactory(buttonLikeLabels);
+        QAccessible::installFactory(labels);
         return true;
     }();
     Q_UNUSED(registered);
