@@ -52,7 +52,7 @@ bool KeyPositionShortcuts::eventFilter(QObject *watched, QEvent *event)
         return false;
     if (type == QEvent::ShortcutOverride)
         return overrideShortcut(watched, key, latinKey);
-    if (type == QEvent::KeyPress && m_pressDone == key.nativeScanCode() && !key.isAutoRepeat()) {
+    if (type == QEvent::KeyPress && m_pressDone == key.nativeScanCode()) {
         m_pressDone = 0;
         return true;
     }

@@ -1,9 +1,9 @@
 #include "app/PirtokApp.h"
+#include "tests/look/OffscreenScreen.h"
 #include "tests/support/AppFixture.h"
 #include "tests/support/WindowTesting.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
@@ -58,16 +58,9 @@ private Q_SLOTS:
 
 int main(int argc, char **argv)
 {
-    // The offscreen platform's screens come from a file named on the platform's command.
     QTemporaryDir dir;
-    const QString config = dir.filePath(QStringLiteral("screens.json"));
-    QFile file(config);
-    if (!file.open(QIODevice::WriteOnly))
+    if (!useOffscreenScreen(dir.path(), 1280, 900))
         return 1;
-    file.write(R"({"screens": [{"name": "laptop", "x": 0, "y": 0, "width": 1280, "height": 900,)"
-               R"( "logicalDpi": 96, "logicalBaseDpi": 96}]})");
-    file.close();
-    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + config.toLocal8Bit());
     qputenv("QT_SCALE_FACTOR", "2");
     QApplication app(argc, argv);
     TestSmallScreen test;
