@@ -13,7 +13,6 @@
 #include "shell/core/StoredNumber.h"
 
 #include <QFontDatabase>
-#include <QScreen>
 
 Form3Load::Form3Load(Form3 &form, SettingsStore &store, ProgramPlace place)
     : m_form(form), m_store(store), m_place(std::move(place))
@@ -164,12 +163,7 @@ void Form3Load::restoreDirection(const QString &direction)
 
 void Form3Load::centre()
 {
-    const QScreen *screen = m_form.screen();
-    if (!screen)
-        return;
-    const QRect area = screen->geometry();
-    const QSize size = m_form.frameGeometry().size();
-    m_form.move(area.x() + (area.width() - size.width()) / 2, area.y() + (area.height() - size.height()) / 2);
+    CentreWindow(m_form);
 }
 
 void Form3Load::drawKeyboardSwitch()

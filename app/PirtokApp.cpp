@@ -10,6 +10,7 @@
 #include "convert/ProgressBar.h"
 #include "convert/ReverseCommand.h"
 #include "files/FileHandling.h"
+#include "keyboard/CommandKeys.h"
 #include "keyboard/KeyboardTyping.h"
 #include "keyboard/UndoCommand.h"
 #include "look/ButtonLooks.h"
@@ -22,7 +23,8 @@
 PirtokApp::PirtokApp(ProgramPlace place)
 {
     // Handlers are children of the window and live as long as it does.
-    new KeyboardTyping(m_window);
+    new KeyboardTyping(m_window, m_store);
+    new CommandKeys(m_window);
     new UndoCommand(m_window);
     m_conversion = new ConversionRunControl(m_window);
     new ProgressBar(m_window);

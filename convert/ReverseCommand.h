@@ -4,7 +4,8 @@
 
 class Form3;
 
-// Reverses the main text code unit by code unit: nothing asked, no undo snapshot.
+// Reverses the main text code unit by code unit: nothing asked, no undo snapshot; then the
+// focus goes back to the box the user works in.
 class ReverseCommand : public QObject
 {
     Q_OBJECT

@@ -1,5 +1,7 @@
 #include "keyboard/KeyboardTyping.h"
 
+#include "keyboard/AnyLayoutOption.h"
+#include "keyboard/core/ArabicKeyPositions.h"
 #include "keyboard/core/KurdishKeyMap.h"
 #include "shell/Bevels.h"
 #include "shell/FocusReturn.h"
@@ -17,7 +19,8 @@ void selectWhole(UniText &box)
 
 } // namespace
 
-KeyboardTyping::KeyboardTyping(Form3 &form) : QObject(&form), m_form(form)
+KeyboardTyping::KeyboardTyping(Form3 &form, SettingsStore &store)
+    : QObject(&form), m_form(form), m_anyLayout(new AnyLayoutOption(*form.Label6, store))
 {
     connect(form.Text1, &UniText::keyPress, this, &KeyboardTyping::text1KeyPress);
     connect(form.Text2, &UniText::keyPress, this, &KeyboardTyping::text2KeyPress);
@@ -35,23 +38,31 @@ KeyboardTyping::KeyboardTyping(Form3 &form) : QObject(&form), m_form(form)
     }
 }
 
-void KeyboardTyping::translate(char16_t &code) const
+void KeyboardTyping::translate(const UniText &box, char16_t &code) const
 {
     // Check1 ticked is Arabic mode: characters arrive as typed.
     if (m_form.Check1->value() != 1)
-        code = pirtok::TranslateKey(code);
+        code = pirtok::TranslateKey(readByPosition(box, code));
+}
+
+char16_t KeyboardTyping::readByPosition(const UniText &box, char16_t code) const
+{
+    // An Arabic layout's characters, and control codes, go to the map as they are.
+    if (!m_anyLayout->isOn() || code < u' ' || pirtok::isArabicScript(code))
+        return code;
+    return pirtok::arabicCharacterAt(box.typedScanCode(), box.typedWithShift()).value_or(code);
 }
 
 void KeyboardTyping::text1KeyPress(char16_t &code)
 {
     m_form.ActiveBox = 1;
-    translate(code);
+    translate(*m_form.Text1, code);
 }
 
 void KeyboardTyping::text2KeyPress(char16_t &code)
 {
     m_form.ActiveBox = 2;
-    translate(code);
+    translate(*m_form.Text2, code);
 }
 
 void KeyboardTyping::text3KeyPress(char16_t &code)
@@ -59,14 +70,14 @@ void KeyboardTyping::text3KeyPress(char16_t &code)
     // A changed search word starts a new search run.
     m_form.ActiveBox = 3;
     m_form.SearchCount = 0;
-    translate(code);
+    translate(*m_form.Text3, code);
 }
 
-void KeyboardTyping::tt1KeyPress(int, char16_t &code)
+void KeyboardTyping::tt1KeyPress(int index, char16_t &code)
 {
     // The letter boxes end a search run but are not a box the focus returns to.
     m_form.SearchCount = 0;
-    translate(code);
+    translate(*m_form.TT1[index], code);
 }
 
 void KeyboardTyping::drawSwitch(bool pressed)

@@ -5,6 +5,7 @@
 #include "shell/Form3.h"
 #include "shell/Form3Texts.h"
 
+#include <QScreen>
 #include <QWindowStateChangeEvent>
 
 namespace {
@@ -22,12 +23,23 @@ template <class Control> void place(Control *control, const QRect &rect)
     control->setGeometryTwips(rect.x(), rect.y(), rect.width(), rect.height());
 }
 
+// The screen's area for windows, in twips; an empty size before the window has a screen.
+QSize availableTwips(const Form3 &form)
+{
+    const QScreen *screen = form.screen();
+    if (!screen)
+        return {};
+    const QSize pixels = screen->availableGeometry().size();
+    return {twips(pixels.width()), twips(pixels.height())};
+}
+
 // The window's minimum, as the platform sees it: the outer minimum less the frame it adds.
 void keepMinimumSize(Form3 &form)
 {
     const QSize frame = form.frameGeometry().size() - form.size();
-    const QSize minimum(TwipsGeometry::toPixels(pirtok::MinimumOuterWidth) - frame.width(),
-                        TwipsGeometry::toPixels(pirtok::MinimumOuterHeight) - frame.height());
+    const QSize outer = pirtok::minimumOuterSize(availableTwips(form));
+    const QSize minimum(TwipsGeometry::toPixels(outer.width()) - frame.width(),
+                        TwipsGeometry::toPixels(outer.height()) - frame.height());
     if (form.minimumSize() != minimum)
         form.setMinimumSize(minimum);
 }
@@ -58,8 +70,12 @@ void LayOutWindow(Form3 &form)
     sizes.innerHeight = twips(form.height());
     sizes.stripHeight = form.Image1->heightTwips();
     sizes.iconWidth = form.Image3->widthTwips();
+    const QSize available = availableTwips(form);
+    sizes.availableWidth = available.width();
+    sizes.availableHeight = available.height();
     const pirtok::WindowLayout layout = pirtok::layOutWindow(sizes);
-    // Where the platform let the window get smaller than the minimum, it snaps back.
+    // Where the platform let the window get smaller than the minimum, it snaps back; a
+    // window larger than the screen comes in to fit it.
     if (layout.innerSize != QSize(sizes.innerWidth, sizes.innerHeight))
         form.resize(TwipsGeometry::toPixels(layout.innerSize.width()),
                     TwipsGeometry::toPixels(layout.innerSize.height()));
@@ -85,6 +101,15 @@ void LayOutWindow(Form3 &form)
 
     form.update();
     form.UniLabel9->update();
+}
+
+void CentreWindow(Form3 &form)
+{
+    const QScreen *screen = form.screen();
+    if (!screen)
+        return;
+    form.move(pirtok::centredPosition(screen->geometry(), screen->availableGeometry(),
+                                      form.frameGeometry().size()));
 }
 
 WindowLayoutPass::WindowLayoutPass(Form3 &form) : QObject(&form), m_form(form)

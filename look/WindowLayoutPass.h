@@ -24,3 +24,6 @@ private:
 // One layout pass over the window as it stands; the resize handling runs it, and the
 // start-up may run it once before the window is shown.
 void LayOutWindow(Form3 &form);
+
+// Centres the window on its screen, keeping it inside the screen's available area.
+void CentreWindow(Form3 &form);

@@ -201,9 +201,9 @@ void Form3::createControls()
     Label8->setBorder(Label::Border::Single);
     Label9->setBorder(Label::Border::Single);
     Shape9->setBorderColor(White);
-    for (Label *button : std::initializer_list<Label *>{Label6, Label10, Label11, Label12, Label14, UniLabel4,
-                                                        UniLabel5, UniLabel6, UniLabel7})
-        button->setAlignment(Qt::AlignCenter);
+    for (Label *button : buttonLabels())
+        if (button != Label3 && button != Label4)
+            button->setAlignment(Qt::AlignCenter);
     Label14->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     Label4->setFont(QFont(QStringLiteral("Tahoma"), 14, QFont::Bold));
     Label3->setFont(QFont(QStringLiteral("Webdings"), 14));
@@ -216,6 +216,7 @@ void Form3::createControls()
     Image1->setPicture(QPixmap(QStringLiteral(":/pirtok/strip.png")));
     Image2->setPicture(QPixmap(QStringLiteral(":/pirtok/bar.png")));
     Image3->setPicture(QPixmap(QStringLiteral(":/pirtok/icon.png")));
+    setUpKeyboardAccess();
 }
 
 void Form3::createPairPanel()

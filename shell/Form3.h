@@ -106,6 +106,12 @@ public:
     {
         return {Shape5, Shape6, Shape7, Shape8, Shape10, Shape11, Shape12, Shape13};
     }
+    // The labels that serve as buttons, for the mouse, the keyboard and screen readers.
+    std::array<Label *, 11> buttonLabels() const
+    {
+        return {Label3,  Label4,    Label6,    Label10,   Label11,  Label12,
+                Label14, UniLabel4, UniLabel5, UniLabel6, UniLabel7};
+    }
 
 private:
     template <class Control> Control *place(QWidget *parent, const ControlDesign &design);
@@ -114,4 +120,5 @@ private:
     void createDecorations();
     void createBevels();
     void restackDecorations();
+    void setUpKeyboardAccess();
 };

@@ -24,6 +24,7 @@ inline constexpr QLatin1String LeftToRight("R-L");
 inline constexpr QLatin1String SearchWord("Text_1");
 inline constexpr QLatin1String ReplacementWord("Text_2");
 inline constexpr QLatin1String StartAtLogOn("Star Up");
+inline constexpr QLatin1String AnyLayout("AnyLayout");
 
 // The letter box TT1(index): "Text0" to "Text7".
 inline QString letterBox(int index)

@@ -7,6 +7,9 @@
 // A label that also serves as a button: it reports mouse down, up, move and click. Every
 // press, the second of a double-click too, raises mouseDown and its release mouseUp, so a
 // pressed look follows the button; a double-click is one click, raised on the first release.
+// A label made button-like is also a button for the keyboard and for screen readers: Tab
+// reaches it (a mouse click does not take the focus), it shows a focus frame, and Space or
+// Enter work it as the left button does, pressed while the key is held.
 class Label : public QLabel, public TwipsGeometry
 {
     Q_OBJECT
@@ -35,6 +38,12 @@ public:
 
     void refresh() { repaint(); }
 
+    void setButtonLike(bool buttonLike);
+    bool isButtonLike() const { return m_buttonLike; }
+    // A whole click at once, as a screen reader's press or a command key asks for it: down,
+    // up and click, with the left button.
+    void performClick();
+
 Q_SIGNALS:
     void change();
     void mouseDown(Qt::MouseButton button);
@@ -47,8 +56,15 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void keyReleaseEvent(QKeyEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 
 private:
+    // The key that pressed the label and whose release clicks it.
+    int m_pressingKey = 0;
+    bool m_buttonLike = false;
     Border m_border = Border::None;
     // The coming release ends a double-click, whose click was raised by its first release.
     bool m_releaseEndsDoubleClick = false;

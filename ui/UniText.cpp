@@ -257,7 +257,11 @@ void UniText::keyPressEvent(QKeyEvent *event)
     }
 
     bool changed = false;
+    m_typedScanCode = event->nativeScanCode();
+    m_typedWithShift = event->modifiers().testFlag(Qt::ShiftModifier);
     const QString out = translateTyped(typed, changed);
+    m_typedScanCode = 0;
+    m_typedWithShift = false;
     if (!changed && isControlCode(typed)) {
         typeControlCode(event);
         return;

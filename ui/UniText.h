@@ -58,6 +58,12 @@ public:
     void setLocked(bool locked);
     bool isLocked() const { return isReadOnly(); }
 
+    // While keyPress() is raised for a key of the keyboard: the key's position (the native
+    // scan code, an X11 key code) and whether Shift was held. 0 for text from an input method
+    // or a key the platform gave no code for, and outside keyPress().
+    quint32 typedScanCode() const { return m_typedScanCode; }
+    bool typedWithShift() const { return m_typedWithShift; }
+
 Q_SIGNALS:
     // Raised before the box inserts `code`; a handler may replace it, or set 0 to drop it.
     // Handlers run in the box's thread and must be connected directly.
@@ -92,6 +98,8 @@ private:
     // Counts the program's writes of text and selection, so that typing does not undo a
     // selection that a change handler made while the typed text went in.
     quint64 m_programWrites = 0;
+    quint32 m_typedScanCode = 0;
+    bool m_typedWithShift = false;
     int m_alignment = AlignLeft;
     bool m_multiLine = true;
     // The coming release ends a double-click, whose click was raised by its first release.

@@ -3,6 +3,7 @@
 #include "ui/WindowMove.h"
 #include "viewer/KeyboardPicture.h"
 
+#include <QKeyEvent>
 #include <QScreen>
 #include <QWindow>
 
@@ -72,6 +73,15 @@ void Form1::showEvent(QShowEvent *event)
         connect(windowHandle(), &QWindow::screenChanged, this, &Form1::refreshPicture);
         m_followsScreen = true;
     }
+}
+
+void Form1::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void Form1::imMouseDown()

@@ -7,7 +7,7 @@
 #include <QWidget>
 
 // The help viewer's one window: no frame, no title bar, exactly the size of its picture.
-// Dragging the picture moves it; the "X" over the top right corner closes it.
+// Dragging the picture moves it; the "X" over the top right corner, or Esc, closes it.
 class Form1 : public QWidget, public TwipsGeometry
 {
     Q_OBJECT
@@ -20,6 +20,8 @@ public:
 
 protected:
     void showEvent(QShowEvent *event) override;
+    // Esc closes the viewer as the "X" does.
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void load();

@@ -20,13 +20,48 @@ constexpr int HelpFromRight = 900;
 
 } // namespace
 
+QSize minimumOuterSize(QSize available)
+{
+    const int width =
+        available.width() > 0 ? std::min(MinimumOuterWidth, available.width()) : MinimumOuterWidth;
+    const int height =
+        available.height() > 0 ? std::min(MinimumOuterHeight, available.height()) : MinimumOuterHeight;
+    return {width, height};
+}
+
+QPoint centredPosition(const QRect &screen, const QRect &available, QSize outer)
+{
+    const int x = screen.x() + (screen.width() - outer.width()) / 2;
+    const int y = screen.y() + (screen.height() - outer.height()) / 2;
+    if (available.isEmpty())
+        return {x, y};
+    // The far edge inside where the window fits, then the near edge in any case, so that a
+    // window larger than the area still shows its title strip and its left edge.
+    const int lastX = available.x() + available.width() - outer.width();
+    const int lastY = available.y() + available.height() - outer.height();
+    return {std::max(std::min(x, lastX), available.x()), std::max(std::min(y, lastY), available.y())};
+}
+
+namespace {
+
+// The outer size of the window: at least the minimum, at most the available area.
+int fitted(int outer, int minimum, int available)
+{
+    const int grown = std::max(outer, minimum);
+    return available > 0 ? std::min(grown, available) : grown;
+}
+
+} // namespace
+
 WindowLayout layOutWindow(const WindowSizes &sizes)
 {
     WindowLayout layout;
 
-    // A window smaller than the minimum grows to it; its client area grows by as much.
-    const int W = std::max(sizes.outerWidth, MinimumOuterWidth);
-    const int H = std::max(sizes.outerHeight, MinimumOuterHeight);
+    // A window smaller than the minimum grows to it, one larger than the screen shrinks to
+    // its available area; the client area changes by as much.
+    const QSize minimum = minimumOuterSize(QSize(sizes.availableWidth, sizes.availableHeight));
+    const int W = fitted(sizes.outerWidth, minimum.width(), sizes.availableWidth);
+    const int H = fitted(sizes.outerHeight, minimum.height(), sizes.availableHeight);
     const int IW = sizes.innerWidth + (W - sizes.outerWidth);
     const int IH = sizes.innerHeight + (H - sizes.outerHeight);
     const int T = sizes.stripHeight;

@@ -2,9 +2,12 @@
 #include "look/WindowLayoutPass.h"
 #include "shell/Bevels.h"
 #include "shell/Form3Texts.h"
+#include "tests/look/OffscreenScreen.h"
 #include "tests/support/AppFixture.h"
 #include "tests/support/WindowTesting.h"
 
+#include <QApplication>
+#include <QTemporaryDir>
 #include <QTest>
 
 using codeunits::codes;
@@ -148,5 +151,14 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestLayoutPass)
+// A screen larger than every size tried here, so that only the window's minimum limits it.
+int main(int argc, char **argv)
+{
+    QTemporaryDir dir;
+    if (!useOffscreenScreen(dir.path(), 1920, 1200))
+        return 1;
+    QApplication app(argc, argv);
+    TestLayoutPass test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "test_layout_pass.moc"

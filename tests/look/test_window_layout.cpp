@@ -34,7 +34,73 @@ private Q_SLOTS:
     void wideningMovesOnlyWhatFollowsTheRightEdge();
     void heighteningLengthensTextAndFrames_data();
     void heighteningLengthensTextAndFrames();
+    void minimumNeverExceedsTheScreen_data();
+    void minimumNeverExceedsTheScreen();
+    void windowShrinksToASmallScreen();
+    void centresOrKeepsInsideTheScreen_data();
+    void centresOrKeepsInsideTheScreen();
 };
+
+void TestWindowLayout::minimumNeverExceedsTheScreen_data()
+{
+    QTest::addColumn<QSize>("available");
+    QTest::addColumn<QSize>("minimum");
+    QTest::newRow("unknown screen") << QSize() << QSize(14055, 4500);
+    QTest::newRow("large screen") << QSize(1920 * 15, 1040 * 15) << QSize(14055, 4500);
+    // 1366 x 768 at a scale of 1.5 and 1280 x 900 at 2, less a panel.
+    QTest::newRow("1366x768 at 1.5") << QSize(910 * 15, 482 * 15) << QSize(13650, 4500);
+    QTest::newRow("1280x900 at 2") << QSize(640 * 15, 430 * 15) << QSize(9600, 4500);
+    QTest::newRow("very low") << QSize(640 * 15, 200 * 15) << QSize(9600, 3000);
+}
+
+void TestWindowLayout::minimumNeverExceedsTheScreen()
+{
+    QFETCH(QSize, available);
+    QFETCH(QSize, minimum);
+    QCOMPARE(minimumOuterSize(available), minimum);
+}
+
+void TestWindowLayout::windowShrinksToASmallScreen()
+{
+    // The designed window, 13920 x 8445 inside a frame, on a screen of 640 x 430 pixels.
+    WindowSizes s = sizes(14070, 8895, 13920, 8445);
+    s.availableWidth = 9600;
+    s.availableHeight = 6450;
+    const WindowLayout layout = layOutWindow(s);
+    QCOMPARE(layout.outerSize, QSize(9600, 6450));
+    QCOMPARE(layout.innerSize, QSize(13920 - 4470, 8445 - 2445));
+    QCOMPARE(layout.strip.width(), 9600);
+    QCOMPARE(layout.frames[0], QRect(0, 0, 9600, 6450));
+    QCOMPARE(layout.helpLeft, 9600 - 900);
+    QVERIFY(layout.text.right() < layout.innerSize.width());
+}
+
+void TestWindowLayout::centresOrKeepsInsideTheScreen_data()
+{
+    QTest::addColumn<QRect>("screen");
+    QTest::addColumn<QRect>("available");
+    QTest::addColumn<QSize>("outer");
+    QTest::addColumn<QPoint>("expected");
+    QTest::newRow("fits: centred on the screen")
+        << QRect(0, 0, 1920, 1080) << QRect(0, 0, 1920, 1040) << QSize(940, 600) << QPoint(490, 240);
+    QTest::newRow("second screen") << QRect(1920, 0, 1280, 1024) << QRect(1920, 0, 1280, 1024)
+                                   << QSize(940, 600) << QPoint(2090, 212);
+    QTest::newRow("panel on top: moved below it")
+        << QRect(0, 0, 1000, 620) << QRect(0, 40, 1000, 580) << QSize(940, 570) << QPoint(30, 40);
+    QTest::newRow("larger than the area: top left kept inside")
+        << QRect(0, 0, 640, 450) << QRect(0, 20, 640, 430) << QSize(700, 500) << QPoint(0, 20);
+    QTest::newRow("unknown area: centred")
+        << QRect(0, 0, 640, 450) << QRect() << QSize(700, 500) << QPoint(-30, -25);
+}
+
+void TestWindowLayout::centresOrKeepsInsideTheScreen()
+{
+    QFETCH(QRect, screen);
+    QFETCH(QRect, available);
+    QFETCH(QSize, outer);
+    QFETCH(QPoint, expected);
+    QCOMPARE(centredPosition(screen, available, outer), expected);
+}
 
 void TestWindowLayout::placesEverything_data()
 {

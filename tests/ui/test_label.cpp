@@ -1,6 +1,8 @@
 #include "ui/Label.h"
 #include "ui/UniLabel.h"
 
+#include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QTest>
 #include <QWindow>
 
@@ -107,6 +109,84 @@ private Q_SLOTS:
             break;
         }
         QCOMPARE(events.join(QStringLiteral(", ")), expected);
+    }
+
+    void keysWorkAButtonLikeLabel_data()
+    {
+        QTest::addColumn<bool>("buttonLike");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("whileHeld");
+        QTest::addColumn<QString>("expected");
+        const QString press = QStringLiteral("down 1");
+        const QString all = QStringLiteral("down 1, up 1, click");
+        QTest::newRow("space") << true << int(Qt::Key_Space) << press << all;
+        QTest::newRow("enter") << true << int(Qt::Key_Return) << press << all;
+        QTest::newRow("keypad enter") << true << int(Qt::Key_Enter) << press << all;
+        QTest::newRow("another key") << true << int(Qt::Key_A) << QString() << QString();
+        QTest::newRow("plain label ignores space") << false << int(Qt::Key_Space) << QString() << QString();
+    }
+    void keysWorkAButtonLikeLabel()
+    {
+        QFETCH(bool, buttonLike);
+        QFETCH(int, key);
+        QFETCH(QString, whileHeld);
+        QFETCH(QString, expected);
+        label->setButtonLike(buttonLike);
+        QCOMPARE(bool(label->focusPolicy() & Qt::TabFocus), buttonLike);
+        record(label);
+        QTest::keyPress(label, Qt::Key(key));
+        // A held key repeats; the label stays pressed once.
+        QKeyEvent repeat(QEvent::KeyPress, key, Qt::NoModifier, QString(), true);
+        QCoreApplication::sendEvent(label, &repeat);
+        QCOMPARE(events.join(QStringLiteral(", ")), whileHeld);
+        QTest::keyRelease(label, Qt::Key(key));
+        QCOMPARE(events.join(QStringLiteral(", ")), expected);
+    }
+
+    void losingTheFocusWhileHeldRaisesWithoutClick()
+    {
+        label->setButtonLike(true);
+        auto *other = new Label(host.get());
+        other->setButtonLike(true);
+        other->show();
+        QVERIFY(QTest::qWaitForWindowActive(host.get()));
+        label->setFocus(Qt::TabFocusReason);
+        record(label);
+        QTest::keyPress(label, Qt::Key_Space);
+        other->setFocus(Qt::TabFocusReason);
+        QTest::keyRelease(other, Qt::Key_Space);
+        QCOMPARE(events.join(QStringLiteral(", ")), QStringLiteral("down 1, up 1"));
+    }
+
+    void screenReadersSeeAPushButton()
+    {
+        label->setButtonLike(true);
+        label->setToolTip(QStringLiteral("tip"));
+        QAccessibleInterface *button = QAccessible::queryAccessibleInterface(label);
+        QVERIFY(button);
+        QCOMPARE(button->role(), QAccessible::Button);
+        QCOMPARE(button->text(QAccessible::Name), QStringLiteral("Undo"));
+        QCOMPARE(button->text(QAccessible::Description), QStringLiteral("tip"));
+        QVERIFY(button->state().focusable);
+        // The name follows the caption, unless one is given.
+        label->setCaption(QStringLiteral("Redo"));
+        QCOMPARE(button->text(QAccessible::Name), QStringLiteral("Redo"));
+        label->setAccessibleName(QStringLiteral("given"));
+        QCOMPARE(button->text(QAccessible::Name), QStringLiteral("given"));
+
+        QAccessibleActionInterface *actions = button->actionInterface();
+        QVERIFY(actions);
+        QCOMPARE(actions->actionNames(), QStringList{QAccessibleActionInterface::pressAction()});
+        record(label);
+        actions->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(events.join(QStringLiteral(", ")), QStringLiteral("down 1, up 1, click"));
+    }
+
+    void plainLabelsStayText()
+    {
+        QAccessibleInterface *text = QAccessible::queryAccessibleInterface(uniLabel);
+        QVERIFY(text);
+        QVERIFY(text->role() != QAccessible::Button);
     }
 };
 

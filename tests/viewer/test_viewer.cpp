@@ -69,6 +69,26 @@ private Q_SLOTS:
         QVERIFY(!form->isVisible());
     }
 
+    void escapeClosesAsTheCloseMarkDoes_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+        QTest::addColumn<bool>("closes");
+        QTest::newRow("esc") << int(Qt::Key_Escape) << Qt::KeyboardModifiers() << true;
+        QTest::newRow("shift esc") << int(Qt::Key_Escape) << Qt::KeyboardModifiers(Qt::ShiftModifier)
+                                   << false;
+        QTest::newRow("another key") << int(Qt::Key_X) << Qt::KeyboardModifiers() << false;
+    }
+    void escapeClosesAsTheCloseMarkDoes()
+    {
+        QFETCH(int, key);
+        QFETCH(Qt::KeyboardModifiers, modifiers);
+        QFETCH(bool, closes);
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+        QTest::keyClick(form.get(), Qt::Key(key), modifiers);
+        QCOMPARE(form->isVisible(), !closes);
+    }
+
     void releasingOffTheCloseMarkKeepsTheWindow()
     {
         Label *x = form->Label1;
