@@ -8,6 +8,7 @@
 #include "autosave/SavedTextSaver.h"
 #include "keyboard/KeyboardTyping.h"
 #include "shell/Form3.h"
+#include "shell/IniSettingsStore.h"
 
 #include <QApplication>
 #include <QDir>
@@ -44,13 +45,14 @@ struct Program
         qputenv("XDG_CONFIG_HOME", (home.path() + QStringLiteral("/config")).toUtf8());
         qputenv("XDG_STATE_HOME", (home.path() + QStringLiteral("/state")).toUtf8());
         qputenv("TMP", (home.path() + QStringLiteral("/tmp")).toUtf8());
-        new KeyboardTyping(window);
+        new KeyboardTyping(window, store);
         window.Text1->setText(longText());
         autosave = new Autosave(window, saver);
         window.show();
         window.Text1->setFocus();
     }
     QTemporaryDir home;
+    IniSettingsStore store;
     SavedTextSaver saver;
     Form3 window;
     Autosave *autosave = nullptr;
@@ -84,6 +86,7 @@ BENCHMARK(BM_Keystroke)->Unit(benchmark::kMillisecond)->Iterations(200);
 void BM_SaveHandOver(benchmark::State &state)
 {
     Form3 &form = program().window;
+    IniSettingsStore store;
     SavedTextSaver saver;
     for (auto _ : state) {
         saver.saveInBackground(form.Text1->text());
@@ -97,6 +100,7 @@ BENCHMARK(BM_SaveHandOver)->Unit(benchmark::kMillisecond)->Iterations(10);
 void BM_SaveOnTheSpot(benchmark::State &state)
 {
     Form3 &form = program().window;
+    IniSettingsStore store;
     SavedTextSaver saver;
     for (auto _ : state)
         benchmark::DoNotOptimize(saver.save(form.Text1->text()).ok());

@@ -42,6 +42,9 @@ bool AnyLayoutOption::isOn() const
 
 void AnyLayoutOption::store(bool on)
 {
-    m_unsaved =
-        !m_store.write(SettingsKeys::Pirtok, SettingsKeys::Section, SettingsKeys::AnyLayout, on ? On : Off);
+    const WriteResult written =
+        m_store.write(SettingsKeys::Pirtok, SettingsKeys::Section, SettingsKeys::AnyLayout, on ? On : Off);
+    m_unsaved = !written.ok();
+    if (m_unsaved)
+        qWarning("Pirtok: the keyboard option could not be saved: %s", qUtf8Printable(written.describe()));
 }
