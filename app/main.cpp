@@ -15,7 +15,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Pirtok"));
     QApplication::setApplicationVersion(QStringLiteral(PIRTOK_VERSION));
     // Lets a Wayland desktop match the window to the installed menu entry and its icon.
-    QGuiApplication::setDesktopFileName(QStringLiteral("pirtok"));
+    QGuiApplication::setDesktopFileName(QStringLiteral(PIRTOK_APP_ID));
     PirtokApp pirtok;
     ShownProbe::fromEnvironment(pirtok);
     pirtok.show();
