@@ -1,9 +1,9 @@
 # Precompiled Qt headers. Parsing the Qt headers is most of the work of compiling one of
-# the project's small files, so three donor targets compile them once each: Qt Core for the
+# the project's small files, so two donor targets compile them once each: Qt Core for the
 # pure cores, the converter and its fuzz targets; Qt Widgets for the controls, the window,
-# the handlers and the programs; Qt Widgets with QtTest for the window tests. Every other
-# target reuses the donor that matches the Qt modules it links, so no subsystem's
-# CMakeLists needs to know about it.
+# the handlers, the programs and the window tests. Every other target reuses the donor that
+# matches the Qt modules it links, so no subsystem's CMakeLists needs to know about it.
+# QtTest stays out: its header depends on QT_TESTCASE_BUILDDIR, which differs per folder.
 option(PIRTOK_PCH "Precompile the Qt headers (GCC)" ON)
 
 # Reusing a donor's header makes CMake record an arrow to the donor. The viewer links the
@@ -18,7 +18,6 @@ set(PIRTOK_PCH_WIDGETS_HEADERS
     ${PIRTOK_PCH_CORE_HEADERS} <QApplication> <QCheckBox> <QComboBox> <QDialog> <QKeyEvent>
     <QLabel> <QMessageBox> <QMouseEvent> <QPainter> <QPlainTextEdit> <QPushButton> <QScreen>
     <QWidget> <QWindow>)
-set(PIRTOK_PCH_TEST_HEADERS ${PIRTOK_PCH_WIDGETS_HEADERS} <QSignalSpy> <QTest>)
 
 # ccache caches a file compiled with a precompiled header only when told that the header's
 # macros and time stamps may be trusted; without this every compile would bypass the cache.
@@ -98,9 +97,6 @@ function(pirtok_precompile_qt_headers)
 
   pirtok_add_pch_donor(pirtok_pch_core "Core" "${PIRTOK_PCH_CORE_HEADERS}")
   pirtok_add_pch_donor(pirtok_pch_widgets "Core;Gui;Widgets" "${PIRTOK_PCH_WIDGETS_HEADERS}")
-  if(TARGET Qt6::Test)
-    pirtok_add_pch_donor(pirtok_pch_test "Core;Gui;Widgets;Test" "${PIRTOK_PCH_TEST_HEADERS}")
-  endif()
 
   foreach(target IN LISTS targets)
     get_target_property(type ${target} TYPE)
@@ -109,11 +105,8 @@ function(pirtok_precompile_qt_headers)
       continue()
     endif()
     pirtok_links_qt(${target} Widgets widgets)
-    pirtok_links_qt(${target} Test test)
     pirtok_links_qt(${target} Core core)
-    if(widgets AND test AND TARGET pirtok_pch_test)
-      target_precompile_headers(${target} REUSE_FROM pirtok_pch_test)
-    elseif(widgets)
+    if(widgets)
       target_precompile_headers(${target} REUSE_FROM pirtok_pch_widgets)
     elseif(core)
       target_precompile_headers(${target} REUSE_FROM pirtok_pch_core)
