@@ -21,7 +21,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Pirtok"));
     QApplication::setApplicationVersion(QStringLiteral(PIRTOK_VERSION));
     // Lets a Wayland desktop match the window to the installed menu entry and its icon.
-    QGuiApplication::setDesktopFileName(QStringLiteral("pirtok"));
+    QGuiApplication::setDesktopFileName(QStringLiteral(PIRTOK_APP_ID));
 
     // Two windows on one saved text would each save over the other's text at their close.
     SingleInstance instance(SavedTextPath());
