@@ -25,7 +25,7 @@ done < <("$source/tools/install-deps" --list run)
 
 # What the tests run during the package build need.
 test_list=$("$source/tools/install-deps" --list test)
-for package in desktop-file-utils appstream man-db; do
+for package in desktop-file-utils appstream man-db strace; do
   in_build_depends "$package" || fail "debian/control lacks Build-Depends: $package <!nocheck>"
   grep -qx "$package" <<<"$test_list" || fail "tools/install-deps test does not list $package"
 done
