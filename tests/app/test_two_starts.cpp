@@ -85,6 +85,10 @@ void TestTwoStarts::secondStartHandsOverThenKillLeavesTheText()
     QProcess *first = start({});
     QVERIFY(first->waitForStarted());
     QVERIFY(waitForLock());
+    // The first start records its own command line after it holds the lock; the second's
+    // record must come after that one.
+    QVERIFY(QTest::qWaitFor([this] { return !varok(QStringLiteral("Varok PathName")).isEmpty(); },
+                            StartTimeoutMs));
 
     QProcess *second = start({QStringLiteral("some.txt")});
     QVERIFY(second->waitForFinished(StartTimeoutMs));
