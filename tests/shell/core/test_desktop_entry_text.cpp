@@ -50,8 +50,8 @@ void TestDesktopEntryText::execValue()
 
 void TestDesktopEntryText::reservedCharacterIsQuoted_data()
 {
-    // The Desktop Entry Specification's reserved characters, each of which makes an Exec
-    // argument need quotes; inside them '"', '`', '$' and '\\' take a backslash.
+    // Every character that makes a desktop file's Exec argument need quotes (freedesktop's
+    // reserved list); inside the quotes '"', '`', '$' and '\\' take a backslash.
     QTest::addColumn<QChar>("reserved");
     const std::pair<const char *, char16_t> reserved[] = {
         {"space", u' '},
