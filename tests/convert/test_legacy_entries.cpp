@@ -58,12 +58,6 @@ private:
     PirtokApp *app = nullptr;
     Form3 *form = nullptr;
 
-    void runToEnd(Timer *timer)
-    {
-        for (int i = 0; i < 1000000 && timer->interval() != 0; ++i)
-            Q_EMIT timer->tick();
-    }
-
 private Q_SLOTS:
     void init()
     {
@@ -133,7 +127,7 @@ private Q_SLOTS:
             QVERIFY(app->conversion().Conversion().ConvertPos() >= 81);
             QCOMPARE(form->Text1->text(), text);
         }
-        runToEnd(form->Timer1);
+        runTimerToEnd(form->Timer1);
         QCOMPARE(codes(form->Text1->text()), codes(converted(listIndex, text, pirtok::RunKind::WholeText)));
         QCOMPARE(form->Label2->caption(), QStringLiteral("%0"));
         Undo(*form);
@@ -149,7 +143,7 @@ private Q_SLOTS:
         form->Text1->setSelLength(static_cast<int>(selected.size()));
         form->Combo3->setListIndex(2);
         app->conversion().StartConversion(false);
-        runToEnd(form->Timer2);
+        runTimerToEnd(form->Timer2);
         QCOMPARE(codes(form->Text1->text()),
                  codes(before + converted(2, selected, pirtok::RunKind::Selection) + QStringLiteral(" end")));
     }
@@ -164,7 +158,7 @@ private Q_SLOTS:
         app->conversion().StartConversion(false);
         Q_EMIT form->Timer1->tick();
         form->Combo3->setListIndex(7);
-        runToEnd(form->Timer1);
+        runTimerToEnd(form->Timer1);
         const QString expected = converted(2, text.left(80), pirtok::RunKind::WholeText) +
                                  converted(7, text.mid(80), pirtok::RunKind::WholeText);
         QCOMPARE(codes(form->Text1->text()), codes(expected));

@@ -52,12 +52,6 @@ private:
     PirtokApp *app = nullptr;
     Form3 *form = nullptr;
 
-    void runToEnd(Timer *timer)
-    {
-        for (int i = 0; i < 1000000 && timer->interval() != 0; ++i)
-            Q_EMIT timer->tick();
-    }
-
 private Q_SLOTS:
     void init()
     {
@@ -132,7 +126,7 @@ private Q_SLOTS:
         QVERIFY(fx.messages.isEmpty()); // F1 does not ask
         Timer *timer = selectionLength ? form->Timer2 : form->Timer1;
         QCOMPARE(timer->interval(), 1);
-        runToEnd(timer);
+        runTimerToEnd(timer);
         QCOMPARE(fx.messages.size(), confirmed ? 1 : 0);
         if (confirmed) {
             QCOMPARE(fx.messages[0].buttons, 0);
@@ -164,7 +158,7 @@ private Q_SLOTS:
         QCOMPARE(form->Label2->caption(), QStringLiteral("%40")); // 100 / 200 * 81 = 40.5 -> 40
         QCOMPARE(form->Image2->widthTwips(), 480);                // 40 * 19 / 100 = 7.6 -> 8
         QCOMPARE(form->Text1->text(), singleSteps(200));          // written once, at the end
-        runToEnd(form->Timer1);
+        runTimerToEnd(form->Timer1);
         QCOMPARE(codes(form->Text1->text()), codes(toUnicode(singleSteps(200))));
         QCOMPARE(form->Image2->widthTwips(), 0);
     }
@@ -190,7 +184,7 @@ private Q_SLOTS:
         app->conversion().StartConversion(false);
         Q_EMIT form->Timer1->tick();
         form->Combo3->setListIndex(1);
-        runToEnd(form->Timer1);
+        runTimerToEnd(form->Timer1);
         // The first 80 became ae; the rest went the other way and stayed teh marbuta.
         QCOMPARE(form->Text1->text(), QString(80, QChar(0x06D5)) + QString(80, QChar(0x0629)));
     }
@@ -204,7 +198,7 @@ private Q_SLOTS:
         form->Text1->setSelStart(4);
         form->Text1->setSelLength(3);
         app->conversion().StartConversion(false);
-        runToEnd(form->Timer2);
+        runTimerToEnd(form->Timer2);
         // A selection ends like a separator: the final yeh becomes alef maksura.
         const QString converted = units({0x06D5, 0x0686, 0x0649});
         QCOMPARE(codes(form->Text1->text()), codes(before + converted + after));
@@ -223,7 +217,7 @@ private Q_SLOTS:
         form->Text1->setSelLength(2);
         app->conversion().StartConversion(false);
         form->Text1->setSelStart(8); // the user moved the caret during the run
-        runToEnd(form->Timer2);
+        runTimerToEnd(form->Timer2);
         QCOMPARE(form->Text1->text(), QStringLiteral("0123456723"
                                                      "89"));
         QCOMPARE(form->Text1->selStart(), 8);
@@ -267,7 +261,7 @@ private Q_SLOTS:
         QCOMPARE(form->Timer2->interval(), 1);
         Q_EMIT form->Timer1->tick(); // a late tick of the stopped run does nothing
         QCOMPARE(app->conversion().Conversion().ConvertPos(), qsizetype(1));
-        runToEnd(form->Timer2);
+        runTimerToEnd(form->Timer2);
         QCOMPARE(codes(form->Text1->text()),
                  codes(toUnicode(kurdishFont(3), pirtok::RunKind::Selection) + kurdishFont(400).mid(3)));
     }
@@ -278,7 +272,7 @@ private Q_SLOTS:
         form->Text1->setText(text);
         app->conversion().StartConversion(false);
         Module1::setMessageBoxFunction([this](const Module1::MessageBoxRequest &) {
-            runToEnd(form->Timer1); // the running run ends while the question is open
+            runTimerToEnd(form->Timer1); // the running run ends while the question is open
             return 6;
         });
         app->conversion().StartConversion(true);
@@ -294,7 +288,7 @@ private Q_SLOTS:
         QVERIFY(!form->Text1->text().contains(QLatin1Char('z')));
         QTest::mouseClick(form->UniButton1, Qt::LeftButton); // nor a reversal
         QCOMPARE(form->Text1->text(), kurdishFont(400));
-        runToEnd(form->Timer1);
+        runTimerToEnd(form->Timer1);
         QCOMPARE(codes(form->Text1->text()), codes(toUnicode(kurdishFont(400))));
         QVERIFY(!form->Text1->isReadOnly());
         form->Text1->setSelStart(0);

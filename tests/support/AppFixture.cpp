@@ -1,5 +1,7 @@
 #include "tests/support/AppFixture.h"
 
+#include "ui/Timer.h"
+
 #include <QDir>
 #include <QStandardPaths>
 
@@ -90,4 +92,10 @@ QStringList AppFixture::messageTexts() const
     for (const auto &request : messages)
         texts << request.prompt;
     return texts;
+}
+
+void runTimerToEnd(Timer *timer)
+{
+    for (int i = 0; i < 1000000 && timer->interval() != 0; ++i)
+        Q_EMIT timer->tick();
 }

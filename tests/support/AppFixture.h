@@ -9,6 +9,13 @@
 
 #include <memory>
 
+class Timer;
+
+// Ticks `timer` until its run stops it (its interval drops to 0), as the event loop would,
+// without waiting for real time; gives up after a million ticks so a run that never ends
+// fails its test instead of hanging it.
+void runTimerToEnd(Timer *timer);
+
 // What every window test starts from: a fresh program in a private temporary home (HOME,
 // XDG_CONFIG_HOME, XDG_STATE_HOME, TMP and the desktop folder), with its message box and
 // yes/no dialog scripted and recorded, so that no test blocks or touches the user's files.
