@@ -1,5 +1,6 @@
 #include "convert/core/StreamConverter.h"
 
+#include "convert/core/ArabicScript.h"
 #include "convert/core/ConversionEngine.h"
 #include "convert/core/ConversionRules.h"
 #include "convert/core/LineConverter.h"
@@ -15,13 +16,6 @@ namespace {
 
 constexpr qsizetype NoLimit = std::numeric_limits<qsizetype>::max();
 
-// Letters of the Arabic script, as the standard pass tells a word's edge.
-bool isArabicLetter(char16_t unit)
-{
-    return (unit >= 0x0620 && unit <= 0x064A) || (unit >= 0x066E && unit <= 0x06D5) ||
-           (unit >= 0x06FA && unit <= 0x06FF);
-}
-
 // Where a long line may be cut so that both pieces convert as the whole does: after a
 // space between two letters, where no rule and no step of the pass looks across. Only
 // the first `limit` units are searched, so the cut does not depend on how the text came
@@ -33,7 +27,7 @@ qsizetype cutPoint(QStringView line, qsizetype limit)
         const char16_t unit = line[i].unicode();
         if (unit != u' ' && unit != u'\t')
             continue;
-        if (unit == u' ' && isArabicLetter(line[i - 1].unicode()) && isArabicLetter(line[i + 1].unicode()))
+        if (unit == u' ' && arabic::isLetter(line[i - 1].unicode()) && arabic::isLetter(line[i + 1].unicode()))
             return i + 1;
         if (blank < 0)
             blank = i + 1;
