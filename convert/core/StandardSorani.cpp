@@ -1,6 +1,8 @@
 #include "convert/core/StandardSorani.h"
 
 #include "convert/core/ArabicScript.h"
+#include "convert/core/StandardUnits.h"
+#include "convert/core/UnchangedRun.h"
 #include "convert/core/UnitWriter.h"
 
 #include <algorithm>
@@ -12,102 +14,9 @@ namespace pirtok {
 namespace {
 
 using namespace arabic;
-
-// The letters that have one standard spelling, whatever stands around them.
-struct LetterFold
-{
-    char16_t from, to;
-};
-constexpr LetterFold LetterFolds[] = {
-    {Kaf, Keheh},          {SwashKaf, Keheh}, {Yeh, FarsiYeh},       {AlefMaksura, FarsiYeh},
-    {YehBarree, FarsiYeh}, {TehMarbuta, Ae},  {HehDoachashmee, Heh}, {HighHamzaWaw, Oe},
-};
-
-// The same folds as a lookup over the Arabic block (0 = no fold).
-constexpr std::array<char16_t, 256> foldTable()
-{
-    std::array<char16_t, 256> table{};
-    for (const LetterFold &fold : LetterFolds)
-        table[fold.from & 0xFF] = fold.to;
-    return table;
-}
-constexpr std::array<char16_t, 256> FoldTable = foldTable();
-
-// How a unit meets the steps when nothing is held back (see Pass::run).
-enum UnitKind : std::uint8_t
-{
-    StepUnit,      // some step may change it or look at it: the full chain
-    PlainLetter,   // a letter every step passes on unchanged
-    PlainOther,    // passed on unchanged, but a mark may merge into it or it ends a word (ا أ, ASCII)
-    HoldingLetter, // ی ێ و ۆ ل ڵ ر ڕ ه: unchanged unless a mark or the word's end follows
-    PlainSpace,    // unchanged unless punctuation stands beside it
-};
-
-constexpr std::array<UnitKind, 256> arabicBlockKinds()
-{
-    std::array<UnitKind, 256> kinds{};
-    for (char16_t c = 0x0600; c <= 0x06FF; ++c)
-        if (isLetter(c))
-            kinds[c & 0xFF] = PlainLetter;
-    for (char16_t c : {Alef, AlefHamzaAbove})
-        kinds[c & 0xFF] = PlainOther;
-    for (char16_t c : {FarsiYeh, Ee, Waw, Oe, Lam, Lhe, Reh, Rreh, Heh})
-        kinds[c & 0xFF] = HoldingLetter;
-    for (const LetterFold &fold : LetterFolds)
-        kinds[fold.from & 0xFF] = StepUnit;
-    kinds[Tatweel & 0xFF] = StepUnit;
-    return kinds;
-}
-constexpr std::array<UnitKind, 256> ArabicBlockKinds = arabicBlockKinds();
-
-constexpr UnitKind unitKind(char16_t c)
-{
-    if ((c & 0xFF00) == 0x0600)
-        return ArabicBlockKinds[c & 0xFF];
-    if (c == u' ')
-        return PlainSpace;
-    const bool asciiAlnum = (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9');
-    return asciiAlnum ? PlainOther : StepUnit;
-}
-
-// A letter that neither merges into the unit before it nor lets it end a word.
-constexpr bool goesOnWord(UnitKind kind)
-{
-    return kind == PlainLetter || kind == HoldingLetter;
-}
-
-// No space before these, in Arabic-script text.
-constexpr bool isCloser(char16_t c)
-{
-    switch (c) {
-    case u'.':
-    case u',':
-    case Comma:
-    case Semicolon:
-    case QuestionMark:
-    case u'!':
-    case u':':
-    case u';':
-    case u')':
-    case u']':
-    case u'\u00BB':
-        return true;
-    default:
-        return false;
-    }
-}
-
-// No space after these, in Arabic-script text.
-constexpr bool isOpener(char16_t c)
-{
-    return c == u'(' || c == u'[' || c == u'\u00AB';
-}
-
-// One space after these when an Arabic-script letter follows directly.
-constexpr bool isSeparator(char16_t c)
-{
-    return isCloser(c) && c != u')' && c != u']' && c != u'\u00BB';
-}
+using detail::isCloser;
+using detail::isOpener;
+using detail::isSeparator;
 
 // A word-final ه after these stays the consonant h (ئاه).
 constexpr bool keepsFinalHeh(char16_t c)
@@ -124,7 +33,8 @@ class Pass
 {
 public:
     Pass(const StandardSteps &steps, LineOrigin origin, QString &out, qsizetype expected)
-        : m_steps(steps), m_finalHeh(steps.finalHeh && origin != LineOrigin::AliFamily), m_out(out, expected)
+        : m_steps(steps), m_finalHeh(steps.finalHeh && origin != LineOrigin::AliFamily), m_runs(m_finalHeh),
+          m_out(out, expected)
     {
     }
 
@@ -148,31 +58,12 @@ private:
                m_heldSpaces == 0 && !isSeparator(m_lastShown);
     }
 
-    // Most units pass every step unchanged: letters no step touches; ی و ل ر ه before a
-    // letter no mark can merge with (they neither take a mark nor end a word), and but for ه
-    // before a space too; a space between a word and a letter. With nothing held back such a
-    // run is copied as it is, sparing the chain, and the steps record its last unit.
-    // Returns where the run ends.
+    // Most units pass every step unchanged; with nothing held back such a run is copied as
+    // it is, sparing the chain, and the steps record its last unit. Returns where it ends.
     const char16_t *copyUnchanged(const char16_t *from, const char16_t *end)
     {
-        const char16_t *at = from;
-        for (; at != end; ++at) {
-            const char16_t c = *at;
-            const UnitKind kind = unitKind(c);
-            if (kind == PlainLetter || kind == PlainOther)
-                continue;
-            if (kind == StepUnit || at + 1 == end)
-                break;
-            const UnitKind next = unitKind(at[1]);
-            // Only a word-final ه changes at a word's end; a space lets no mark merge.
-            const bool endsWordUnchanged =
-                next == PlainSpace && kind == HoldingLetter && (c != Heh || !m_finalHeh);
-            if (!goesOnWord(next) && !endsWordUnchanged)
-                break;
-            if (kind == PlainSpace ? isOpener(at != from ? at[-1] : m_lastShown)
-                                   : c == Reh && !continuesWord(at != from ? at[-1] : m_lastOut))
-                break;
-        }
+        const char16_t *at =
+            m_runs.end(from, end, detail::RunContext{continuesWord(m_lastOut), isOpener(m_lastShown)});
         if (at != from) {
             const qsizetype count = at - from;
             m_out.makeRoom(count);
@@ -207,8 +98,8 @@ private:
         if (m_steps.invisibles && c != Zwnj && isInvisibleMark(c))
             return;
         if ((c & 0xFF00) == 0x0600) {
-            if (m_steps.letters && FoldTable[c & 0xFF] != 0)
-                c = FoldTable[c & 0xFF];
+            if (m_steps.letters && detail::FoldTable[c & 0xFF] != 0)
+                c = detail::FoldTable[c & 0xFF];
             else if (m_steps.digits == DigitStyle::Arabic && c >= PersianZero && c <= PersianNine)
                 c = char16_t(ArabicIndicZero + (c - PersianZero));
             else if (m_steps.digits == DigitStyle::Latin && c >= PersianZero && c <= PersianNine)
@@ -405,6 +296,7 @@ private:
 
     const StandardSteps &m_steps;
     const bool m_finalHeh;
+    const detail::UnchangedRun m_runs;
     detail::UnitWriter m_out;
 
     bool m_heldHeh = false;    // step 2: a ه that a ZWNJ may follow

@@ -1,0 +1,205 @@
+#include "convert/core/UnchangedRun.h"
+
+#include "convert/core/ArabicScript.h"
+#include "convert/core/StandardUnits.h"
+
+#include <array>
+#include <cstdint>
+
+namespace pirtok::detail {
+
+namespace {
+
+using namespace arabic;
+
+// How a unit meets the steps when nothing is held back.
+enum Kind : std::uint8_t
+{
+    StepUnit,    // some step may change it or look at it
+    PlainLetter, // a letter every step passes on unchanged
+    AlefLike,    // ا أ: unchanged, but a ل before it waits for them
+    AsciiAlnum,  // unchanged, and ends a word
+    Holding,     // ی ێ و ۆ ل ڵ ڕ: unchanged unless a mark or the word's end follows
+    RehLetter,   // ر: as Holding, and turns at a word's start
+    HehLetter,   // ه: as Holding, and may turn at a word's end
+    Space,       // unchanged unless punctuation stands beside it
+    Opener,      // ( [ «: a space after it goes
+    Closer,      // ) ] »: a space before it goes
+    Separator,   // . , ، ؛ ؟ ! : ;: as Closer, and a letter right after it gets a space
+    LineEnd,     // only ever the unit after the last
+    KindCount
+};
+
+// The kinds by the unit's low byte, one table per block that holds an unchanged unit.
+using BlockKinds = std::array<Kind, 256>;
+
+constexpr void markPunctuation(BlockKinds &kinds, char16_t block)
+{
+    for (int low = 0; low < 256; ++low) {
+        const auto c = char16_t(block + low);
+        if (isOpener(c))
+            kinds[low] = Opener;
+        else if (isSeparator(c))
+            kinds[low] = Separator;
+        else if (isCloser(c))
+            kinds[low] = Closer;
+    }
+}
+
+constexpr BlockKinds arabicBlockKinds()
+{
+    BlockKinds kinds{};
+    for (char16_t c = 0x0600; c <= 0x06FF; ++c)
+        if (isLetter(c))
+            kinds[c & 0xFF] = PlainLetter;
+    for (char16_t c : {Alef, AlefHamzaAbove})
+        kinds[c & 0xFF] = AlefLike;
+    for (char16_t c : {FarsiYeh, Ee, Waw, Oe, Lam, Lhe, Rreh})
+        kinds[c & 0xFF] = Holding;
+    kinds[Reh & 0xFF] = RehLetter;
+    kinds[Heh & 0xFF] = HehLetter;
+    for (const LetterFold &fold : LetterFolds)
+        kinds[fold.from & 0xFF] = StepUnit;
+    kinds[Tatweel & 0xFF] = StepUnit;
+    markPunctuation(kinds, 0x0600);
+    return kinds;
+}
+
+constexpr BlockKinds latinBlockKinds()
+{
+    BlockKinds kinds{};
+    for (char16_t c = 0; c < 128; ++c) {
+        const bool alnum = (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9');
+        kinds[c] = alnum ? AsciiAlnum : StepUnit;
+    }
+    kinds[u' '] = Space;
+    markPunctuation(kinds, 0x0000);
+    return kinds;
+}
+
+// Every other block is StepUnit throughout. Looking the block up, rather than testing for
+// it, keeps the scan free of a branch that text mixing spaces and letters would mispredict.
+enum Block : std::uint8_t
+{
+    OtherBlock,
+    LatinBlock,
+    ArabicBlock
+};
+constexpr std::array<BlockKinds, 3> KindsOfBlock = {BlockKinds{}, latinBlockKinds(), arabicBlockKinds()};
+
+constexpr std::array<Block, 256> blocks()
+{
+    std::array<Block, 256> blocks{};
+    blocks[0x00] = LatinBlock;
+    blocks[0x06] = ArabicBlock;
+    return blocks;
+}
+constexpr std::array<Block, 256> Blocks = blocks();
+
+inline Kind kindOf(char16_t c)
+{
+    return KindsOfBlock[Blocks[c >> 8]][c & 0xFF];
+}
+
+// What a unit is to the unit after it: whether it continues a word, whether it opens.
+enum Before : std::uint8_t
+{
+    OtherBefore = 0,
+    WordBefore = 1,
+    OpenerBefore = 2,
+    BeforeCount = 4
+};
+
+constexpr bool continuesWord(Kind k)
+{
+    return k == PlainLetter || k == AlefLike || k == Holding || k == RehLetter || k == HehLetter;
+}
+
+constexpr std::array<Before, KindCount> beforeOf()
+{
+    std::array<Before, KindCount> before{};
+    for (int k = 0; k < KindCount; ++k)
+        before[k] = continuesWord(Kind(k)) ? WordBefore : Kind(k) == Opener ? OpenerBefore : OtherBefore;
+    return before;
+}
+constexpr std::array<Before, KindCount> BeforeOf = beforeOf();
+
+// A letter that neither merges into the unit before it nor lets it end a word.
+constexpr bool goesOnWord(Kind k)
+{
+    return k == PlainLetter || k == Holding || k == RehLetter || k == HehLetter;
+}
+
+constexpr bool isPunctuation(Kind k)
+{
+    return k == Opener || k == Closer || k == Separator;
+}
+
+constexpr bool unchanged(int before, Kind unit, Kind next, bool finalHehTurns)
+{
+    switch (unit) {
+    case PlainLetter:
+    case AlefLike:
+    case AsciiAlnum:
+    case Opener:
+    case Closer:
+        return true;
+    case Separator:
+        // A letter right after it would get a space.
+        return next == Space || next == AsciiAlnum || isPunctuation(next) || next == LineEnd;
+    case Holding:
+    case RehLetter:
+    case HehLetter: {
+        // A mark may merge into it; only a word-final ه may turn at the word's end.
+        const bool endsWord = next == Space || isPunctuation(next) || next == LineEnd;
+        if (!goesOnWord(next) && !(endsWord && (unit != HehLetter || !finalHehTurns)))
+            return false;
+        return unit != RehLetter || (before & WordBefore) != 0;
+    }
+    case Space:
+        // Spaces wait for what follows them: only a letter, or the line's end, settles one.
+        return (goesOnWord(next) || next == LineEnd) && (before & OpenerBefore) == 0;
+    default:
+        return false;
+    }
+}
+
+// For each unit before it and each unit: a bit per kind of unit after it that leaves it
+// unchanged.
+using RunTable = std::array<std::array<std::uint16_t, KindCount>, BeforeCount>;
+
+constexpr RunTable runTable(bool finalHehTurns)
+{
+    RunTable table{};
+    for (int before = 0; before < BeforeCount; ++before)
+        for (int unit = 0; unit < KindCount; ++unit)
+            for (int next = 0; next < KindCount; ++next)
+                if (unchanged(before, Kind(unit), Kind(next), finalHehTurns))
+                    table[before][unit] |= std::uint16_t(1u << next);
+    return table;
+}
+constexpr RunTable RunsKeepingFinalHeh = runTable(false);
+constexpr RunTable RunsTurningFinalHeh = runTable(true);
+
+} // namespace
+
+const char16_t *UnchangedRun::end(const char16_t *from, const char16_t *end, RunContext context) const
+{
+    if (from == end)
+        return from;
+    const RunTable &table = m_finalHehTurns ? RunsTurningFinalHeh : RunsKeepingFinalHeh;
+    int before = (context.wordBefore ? WordBefore : OtherBefore) | (context.openerBefore ? OpenerBefore : 0);
+    Kind unit = kindOf(*from);
+    const char16_t *at = from;
+    for (;;) {
+        const Kind next = at + 1 != end ? kindOf(at[1]) : LineEnd;
+        if (((table[before][unit] >> next) & 1u) == 0)
+            return at;
+        before = BeforeOf[unit];
+        unit = next;
+        if (++at == end)
+            return at;
+    }
+}
+
+} // namespace pirtok::detail
