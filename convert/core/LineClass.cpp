@@ -3,6 +3,7 @@
 #include "convert/core/ArabicScript.h"
 
 #include <algorithm>
+#include <string_view>
 
 namespace pirtok {
 
@@ -52,30 +53,20 @@ bool isOneOf(char16_t c, std::initializer_list<char16_t> set)
 }
 
 // The Arabic and Persian words that Sorani does not have (من is Sorani "I" and stays out).
-// A word list's entry, its length known at compile time.
-template <std::size_t N> constexpr QStringView view(const char16_t (&text)[N])
-{
-    return QStringView(text, qsizetype(N - 1));
-}
-
-constexpr QStringView ArabicWords[] = {
+constexpr std::u16string_view ArabicWords[] = {
     // في على إلى عن هذا هذه التي الذي
-    view(u"\u0641\u064A"),
-    view(u"\u0639\u0644\u0649"),
-    view(u"\u0625\u0644\u0649"),
-    view(u"\u0639\u0646"),
-    view(u"\u0647\u0630\u0627"),
-    view(u"\u0647\u0630\u0647"),
-    view(u"\u0627\u0644\u062A\u064A"),
-    view(u"\u0627\u0644\u0630\u064A")};
-constexpr QStringView PersianWords[] = {
+    u"\u0641\u064A",       u"\u0639\u0644\u0649", u"\u0625\u0644\u0649",       u"\u0639\u0646",
+    u"\u0647\u0630\u0627", u"\u0647\u0630\u0647", u"\u0627\u0644\u062A\u064A", u"\u0627\u0644\u0630\u064A"};
+constexpr std::u16string_view PersianWords[] = {
     // است را که این برای
-    view(u"\u0627\u0633\u062A"), view(u"\u0631\u0627"), view(u"\u06A9\u0647"), view(u"\u0627\u06CC\u0646"),
-    view(u"\u0628\u0631\u0627\u06CC")};
+    u"\u0627\u0633\u062A", u"\u0631\u0627", u"\u06A9\u0647", u"\u0627\u06CC\u0646",
+    u"\u0628\u0631\u0627\u06CC"};
+// می‌: the Persian verb prefix.
+constexpr std::u16string_view PersianPrefix = u"\u0645\u06CC\u200C";
 
-constexpr qsizetype LongestListedWord = 4;
+constexpr std::size_t LongestListedWord = 4;
 
-template <std::size_t N> bool isListed(QStringView word, const QStringView (&list)[N])
+template <std::size_t N> bool isListed(std::u16string_view word, const std::u16string_view (&list)[N])
 {
     for (const auto &entry : list)
         if (word == entry)
@@ -83,9 +74,10 @@ template <std::size_t N> bool isListed(QStringView word, const QStringView (&lis
     return false;
 }
 
-void countWord(QStringView word, Signs &signs)
+// Called for every word of every line: plain views, so that the comparisons stay inline.
+void countWord(std::u16string_view word, Signs &signs)
 {
-    const char16_t last = word.back().unicode();
+    const char16_t last = word.back();
     if (last == TehMarbuta) {
         ++signs.tehFinal;
         if (word.size() == 2)
@@ -93,15 +85,16 @@ void countWord(QStringView word, Signs &signs)
     } else if (last == Theh && word.size() > 1) {
         ++signs.thehFinal;
     }
-    if (word.size() >= 4 && word[0] == QChar(Alef) && word[1] == QChar(Lam))
+    if (word.size() >= 4 && word[0] == Alef && word[1] == Lam)
         ++signs.article;
+    const bool prefixed = word.substr(0, PersianPrefix.size()) == PersianPrefix;
     if (word.size() > LongestListedWord) {
-        signs.persianWords += word.startsWith(u"\u0645\u06CC\u200C");
+        signs.persianWords += prefixed;
         return;
     }
     if (isListed(word, ArabicWords))
         ++signs.arabicWords;
-    else if (isListed(word, PersianWords) || word.startsWith(u"\u0645\u06CC\u200C"))
+    else if (prefixed || isListed(word, PersianWords))
         ++signs.persianWords;
 }
 
@@ -233,23 +226,28 @@ bool countUnit(QStringView line, qsizetype i, Signs &signs)
 
 Signs countSigns(QStringView line)
 {
+    const std::u16string_view units(reinterpret_cast<const char16_t *>(line.utf16()),
+                                    std::size_t(line.size()));
     Signs signs;
-    qsizetype wordStart = -1;
-    for (qsizetype i = 0; i < line.size(); ++i) {
-        const char16_t c = line[i].unicode();
+    std::size_t wordStart = 0;
+    bool inWord = false;
+    for (std::size_t i = 0; i < units.size(); ++i) {
+        const char16_t c = units[i];
         if (isLetter(c)) {
             ++signs.letters;
-            if (wordStart < 0)
+            if (!inWord) {
+                inWord = true;
                 wordStart = i;
-        } else if (wordStart >= 0 && !continuesWord(c)) {
-            countWord(line.sliced(wordStart, i - wordStart), signs);
-            wordStart = -1;
+            }
+        } else if (inWord && !continuesWord(c)) {
+            countWord(units.substr(wordStart, i - wordStart), signs);
+            inWord = false;
         }
-        if ((c & 0xFF00) == 0x0600 && SignUnits[c & 0xFF] && countUnit(line, i, signs))
+        if ((c & 0xFF00) == 0x0600 && SignUnits[c & 0xFF] && countUnit(line, qsizetype(i), signs))
             return signs;
     }
-    if (wordStart >= 0)
-        countWord(line.sliced(wordStart), signs);
+    if (inWord)
+        countWord(units.substr(wordStart), signs);
     return signs;
 }
 
