@@ -3,6 +3,7 @@
 #include "convert/core/ArabicScript.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <string_view>
 
 namespace pirtok {
@@ -66,12 +67,34 @@ constexpr std::u16string_view PersianPrefix = u"\u0645\u06CC\u200C";
 
 constexpr std::size_t LongestListedWord = 4;
 
-template <std::size_t N> bool isListed(std::u16string_view word, const std::u16string_view (&list)[N])
+// A word of up to four units packed into one number, so that a list is looked through by
+// comparing numbers, without a branch per entry; 0 for longer words.
+constexpr std::uint64_t wordKey(std::u16string_view word)
 {
-    for (const auto &entry : list)
-        if (word == entry)
-            return true;
-    return false;
+    if (word.size() > LongestListedWord)
+        return 0;
+    std::uint64_t key = 0;
+    for (char16_t c : word)
+        key = (key << 16) | c;
+    return key;
+}
+
+template <std::size_t N> constexpr std::array<std::uint64_t, N> keysOf(const std::u16string_view (&list)[N])
+{
+    std::array<std::uint64_t, N> keys{};
+    for (std::size_t i = 0; i < N; ++i)
+        keys[i] = wordKey(list[i]);
+    return keys;
+}
+constexpr auto ArabicWordKeys = keysOf(ArabicWords);
+constexpr auto PersianWordKeys = keysOf(PersianWords);
+
+template <std::size_t N> bool isListed(std::uint64_t key, const std::array<std::uint64_t, N> &keys)
+{
+    bool found = false;
+    for (std::uint64_t listed : keys)
+        found |= key == listed;
+    return found;
 }
 
 // Called for every word of every line: plain views, so that the comparisons stay inline.
@@ -92,45 +115,76 @@ void countWord(std::u16string_view word, Signs &signs)
         signs.persianWords += prefixed;
         return;
     }
-    if (isListed(word, ArabicWords))
+    const std::uint64_t key = wordKey(word);
+    if (isListed(key, ArabicWordKeys))
         ++signs.arabicWords;
-    else if (prefixed || isListed(word, PersianWords))
+    else if (prefixed || isListed(key, PersianWordKeys))
         ++signs.persianWords;
 }
 
-// The units countUnit() looks at; every other unit of the Arabic block it would pass by.
-constexpr std::array<bool, 256> signUnits()
+// What the walk over a line needs to know of a unit, looked up by its block and low byte
+// so that text mixing spaces with letters costs no mispredicted test per unit.
+enum UnitFlag : std::uint8_t
 {
-    std::array<bool, 256> table{};
-    for (char16_t c : {Ae,
-                       Ee,
-                       Lhe,
-                       Rreh,
-                       Oe,
-                       Veh,
-                       Heh,
-                       TehMarbuta,
-                       Dammatan,
-                       Kasratan,
-                       Fathatan,
-                       Sukun,
-                       Damma,
-                       Fatha,
-                       Kasra,
-                       Shadda,
-                       Tcheh,
-                       Jeh,
-                       Gaf,
-                       Peh,
-                       Keheh,
-                       Sad,
-                       AlefHamzaBelow,
-                       Tah,
-                       AlefHamzaAbove})
-        table[c & 0xFF] = true;
-    return table;
+    LetterUnit = 1, // a letter
+    WordUnit = 2,   // continues a word: a letter, a mark on it, a joiner
+    SignUnit = 4    // countUnit() looks at it
+};
+using BlockFlags = std::array<std::uint8_t, 256>;
+
+constexpr BlockFlags blockFlags(char16_t block)
+{
+    BlockFlags flags{};
+    for (int low = 0; low < 256; ++low) {
+        const auto c = char16_t(block + low);
+        flags[low] = std::uint8_t((isLetter(c) ? LetterUnit : 0) | (continuesWord(c) ? WordUnit : 0));
+    }
+    if (block == 0x0600) {
+        for (char16_t c : {Ae,
+                           Ee,
+                           Lhe,
+                           Rreh,
+                           Oe,
+                           Veh,
+                           Heh,
+                           TehMarbuta,
+                           Dammatan,
+                           Kasratan,
+                           Fathatan,
+                           Sukun,
+                           Damma,
+                           Fatha,
+                           Kasra,
+                           Shadda,
+                           Tcheh,
+                           Jeh,
+                           Gaf,
+                           Peh,
+                           Keheh,
+                           Sad,
+                           AlefHamzaBelow,
+                           Tah,
+                           AlefHamzaAbove})
+            flags[c & 0xFF] |= SignUnit;
+    }
+    return flags;
 }
-constexpr std::array<bool, 256> SignUnits = signUnits();
+
+// Only the Arabic block and the block of the joiners hold units with a flag.
+constexpr std::array<BlockFlags, 3> FlagsOfBlock = {BlockFlags{}, blockFlags(0x0600), blockFlags(0x2000)};
+constexpr std::array<std::uint8_t, 256> blockIndex()
+{
+    std::array<std::uint8_t, 256> index{};
+    index[0x06] = 1;
+    index[0x20] = 2;
+    return index;
+}
+constexpr std::array<std::uint8_t, 256> BlockIndex = blockIndex();
+
+inline std::uint8_t flagsOf(char16_t c)
+{
+    return FlagsOfBlock[BlockIndex[c >> 8]][c & 0xFF];
+}
 
 // Counts the signs of the unit at `i`; true when it decides the line on its own.
 bool countUnit(QStringView line, qsizetype i, Signs &signs)
@@ -232,18 +286,18 @@ Signs countSigns(QStringView line)
     std::size_t wordStart = 0;
     bool inWord = false;
     for (std::size_t i = 0; i < units.size(); ++i) {
-        const char16_t c = units[i];
-        if (isLetter(c)) {
+        const std::uint8_t flags = flagsOf(units[i]);
+        if (flags & LetterUnit) {
             ++signs.letters;
             if (!inWord) {
                 inWord = true;
                 wordStart = i;
             }
-        } else if (inWord && !continuesWord(c)) {
+        } else if (inWord && !(flags & WordUnit)) {
             countWord(units.substr(wordStart, i - wordStart), signs);
             inWord = false;
         }
-        if ((c & 0xFF00) == 0x0600 && SignUnits[c & 0xFF] && countUnit(line, qsizetype(i), signs))
+        if ((flags & SignUnit) && countUnit(line, qsizetype(i), signs))
             return signs;
     }
     if (inWord)
