@@ -67,59 +67,64 @@ constexpr std::u16string_view PersianPrefix = u"\u0645\u06CC\u200C";
 
 constexpr std::size_t LongestListedWord = 4;
 
-// A word of up to four units packed into one number, so that a list is looked through by
-// comparing numbers, without a branch per entry; 0 for longer words.
-constexpr std::uint64_t wordKey(std::u16string_view word)
+// A word's first four units packed into one number, left-aligned and zero-padded, so that a
+// list is looked through by comparing numbers, without a branch per entry or per unit.
+constexpr std::uint64_t packHead(std::u16string_view word)
 {
-    if (word.size() > LongestListedWord)
-        return 0;
-    std::uint64_t key = 0;
-    for (char16_t c : word)
-        key = (key << 16) | c;
-    return key;
+    std::uint64_t head = 0;
+    for (std::size_t i = 0; i < LongestListedWord; ++i)
+        head = (head << 16) | (i < word.size() ? word[i] : 0);
+    return head;
 }
 
-template <std::size_t N> constexpr std::array<std::uint64_t, N> keysOf(const std::u16string_view (&list)[N])
+// The head of the word of `size` units at `start` in `units`.
+std::uint64_t headOf(std::u16string_view units, std::size_t start, std::size_t size)
 {
-    std::array<std::uint64_t, N> keys{};
+    if (start + LongestListedWord > units.size())
+        return packHead(units.substr(start, size));
+    const char16_t *at = units.data() + start;
+    const std::uint64_t four = std::uint64_t(at[0]) << 48 | std::uint64_t(at[1]) << 32 |
+                               std::uint64_t(at[2]) << 16 | std::uint64_t(at[3]);
+    const std::size_t kept = size < LongestListedWord ? size : LongestListedWord;
+    return four & (~std::uint64_t(0) << (16 * (LongestListedWord - kept)));
+}
+
+template <std::size_t N> constexpr std::array<std::uint64_t, N> headsOf(const std::u16string_view (&list)[N])
+{
+    std::array<std::uint64_t, N> heads{};
     for (std::size_t i = 0; i < N; ++i)
-        keys[i] = wordKey(list[i]);
-    return keys;
+        heads[i] = packHead(list[i]);
+    return heads;
 }
-constexpr auto ArabicWordKeys = keysOf(ArabicWords);
-constexpr auto PersianWordKeys = keysOf(PersianWords);
+constexpr auto ArabicWordHeads = headsOf(ArabicWords);
+constexpr auto PersianWordHeads = headsOf(PersianWords);
+constexpr std::uint64_t PersianPrefixHead = packHead(PersianPrefix);
+constexpr std::uint64_t ArticleHead = packHead(u"\u0627\u0644"); // ال
 
-template <std::size_t N> bool isListed(std::uint64_t key, const std::array<std::uint64_t, N> &keys)
+template <std::size_t N> bool isListed(std::uint64_t head, const std::array<std::uint64_t, N> &heads)
 {
     bool found = false;
-    for (std::uint64_t listed : keys)
-        found |= key == listed;
+    for (std::uint64_t listed : heads)
+        found |= head == listed;
     return found;
 }
 
-// Called for every word of every line: plain views, so that the comparisons stay inline.
-void countWord(std::u16string_view word, Signs &signs)
+// Called for every word of every line; its counts are sums of tests rather than branches,
+// because which way each test goes changes from word to word.
+void countWord(std::u16string_view word, std::uint64_t head, Signs &signs)
 {
     const char16_t last = word.back();
-    if (last == TehMarbuta) {
-        ++signs.tehFinal;
-        if (word.size() == 2)
-            ++signs.tehShortWord;
-    } else if (last == Theh && word.size() > 1) {
-        ++signs.thehFinal;
-    }
-    if (word.size() >= 4 && word[0] == Alef && word[1] == Lam)
-        ++signs.article;
-    const bool prefixed = word.substr(0, PersianPrefix.size()) == PersianPrefix;
-    if (word.size() > LongestListedWord) {
-        signs.persianWords += prefixed;
-        return;
-    }
-    const std::uint64_t key = wordKey(word);
-    if (isListed(key, ArabicWordKeys))
-        ++signs.arabicWords;
-    else if (prefixed || isListed(key, PersianWordKeys))
-        ++signs.persianWords;
+    const bool tehFinal = last == TehMarbuta;
+    signs.tehFinal += tehFinal;
+    signs.tehShortWord += tehFinal & (word.size() == 2);
+    signs.thehFinal += (last == Theh) & (word.size() > 1);
+    signs.article += (word.size() >= 4) & ((head & ~std::uint64_t(0xFFFFFFFF)) == ArticleHead);
+    const bool prefixed = (head & ~std::uint64_t(0xFFFF)) == PersianPrefixHead;
+    // A longer word is on neither list.
+    const std::uint64_t listedHead = word.size() <= LongestListedWord ? head : 0;
+    const bool arabic = isListed(listedHead, ArabicWordHeads);
+    signs.arabicWords += arabic;
+    signs.persianWords += int(!arabic) & int(prefixed | isListed(listedHead, PersianWordHeads));
 }
 
 // What the walk over a line needs to know of a unit, looked up by its block and low byte
@@ -294,14 +299,14 @@ Signs countSigns(QStringView line)
                 wordStart = i;
             }
         } else if (inWord && !(flags & WordUnit)) {
-            countWord(units.substr(wordStart, i - wordStart), signs);
+            countWord(units.substr(wordStart, i - wordStart), headOf(units, wordStart, i - wordStart), signs);
             inWord = false;
         }
         if ((flags & SignUnit) && countUnit(line, qsizetype(i), signs))
             return signs;
     }
     if (inWord)
-        countWord(units.substr(wordStart), signs);
+        countWord(units.substr(wordStart), headOf(units, wordStart, units.size() - wordStart), signs);
     return signs;
 }
 

@@ -62,13 +62,12 @@ private:
     // it is, sparing the chain, and the steps record its last unit. Returns where it ends.
     const char16_t *copyUnchanged(const char16_t *from, const char16_t *end)
     {
+        m_out.makeRoom(end - from);
+        char16_t *const out = m_out.cursor();
         const char16_t *at =
-            m_runs.end(from, end, detail::RunContext{continuesWord(m_lastOut), isOpener(m_lastShown)});
+            m_runs.copy(from, end, detail::RunContext{continuesWord(m_lastOut), isOpener(m_lastShown)}, out);
         if (at != from) {
-            const qsizetype count = at - from;
-            m_out.makeRoom(count);
-            std::copy(from, at, m_out.cursor());
-            m_out.setCursor(m_out.cursor() + count);
+            m_out.setCursor(out + (at - from));
             m_lastJoined = m_lastBase = m_lastPlain = m_lastOut = m_lastShown = at[-1];
         }
         return at;

@@ -27,7 +27,8 @@ qsizetype cutPoint(QStringView line, qsizetype limit)
         const char16_t unit = line[i].unicode();
         if (unit != u' ' && unit != u'\t')
             continue;
-        if (unit == u' ' && arabic::isLetter(line[i - 1].unicode()) && arabic::isLetter(line[i + 1].unicode()))
+        if (unit == u' ' && arabic::isLetter(line[i - 1].unicode()) &&
+            arabic::isLetter(line[i + 1].unicode()))
             return i + 1;
         if (blank < 0)
             blank = i + 1;

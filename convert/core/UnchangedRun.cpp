@@ -183,7 +183,8 @@ constexpr RunTable RunsTurningFinalHeh = runTable(true);
 
 } // namespace
 
-const char16_t *UnchangedRun::end(const char16_t *from, const char16_t *end, RunContext context) const
+const char16_t *UnchangedRun::copy(const char16_t *from, const char16_t *end, RunContext context,
+                                   char16_t *out) const
 {
     if (from == end)
         return from;
@@ -192,6 +193,7 @@ const char16_t *UnchangedRun::end(const char16_t *from, const char16_t *end, Run
     Kind unit = kindOf(*from);
     const char16_t *at = from;
     for (;;) {
+        *out++ = *at;
         const Kind next = at + 1 != end ? kindOf(at[1]) : LineEnd;
         if (((table[before][unit] >> next) & 1u) == 0)
             return at;

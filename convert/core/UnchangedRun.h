@@ -24,8 +24,10 @@ public:
     // `finalHehTurns`: a word-final ه may become ە in this line.
     explicit UnchangedRun(bool finalHehTurns) : m_finalHehTurns(finalHehTurns) {}
 
-    // The end of the run that begins at `from`; `from` itself when its first unit may change.
-    const char16_t *end(const char16_t *from, const char16_t *end, RunContext before) const;
+    // Copies the run that begins at `from` to `out` and returns its end: `from` itself when
+    // its first unit may change. `out` must have room for all of `from` to `end`; units past
+    // the run may be written there too, as the scan goes faster for not waiting to know.
+    const char16_t *copy(const char16_t *from, const char16_t *end, RunContext before, char16_t *out) const;
 
 private:
     bool m_finalHehTurns;
