@@ -17,9 +17,11 @@ enum Kind : std::uint8_t
 {
     StepUnit,    // some step may change it or look at it
     PlainLetter, // a letter every step passes on unchanged
-    AlefLike,    // ا أ: unchanged, but a ل before it waits for them
+    Alef,        // ا: unchanged, but after ل it waits for a fatha that makes ڵا
+    AlefHamza,   // أ: unchanged, but after ل it makes ڵا
     AsciiAlnum,  // unchanged, and ends a word
-    Holding,     // ی ێ و ۆ ل ڵ ڕ: unchanged unless a mark or the word's end follows
+    Holding,     // ی ێ و ۆ ڕ: unchanged unless a mark or the word's end follows
+    LamLetter,   // ل ڵ: as Holding, and waits for ا or أ
     RehLetter,   // ر: as Holding, and turns at a word's start
     HehLetter,   // ه: as Holding, and may turn at a word's end
     Space,       // unchanged unless punctuation stands beside it
@@ -52,10 +54,12 @@ constexpr BlockKinds arabicBlockKinds()
     for (char16_t c = 0x0600; c <= 0x06FF; ++c)
         if (isLetter(c))
             kinds[c & 0xFF] = PlainLetter;
-    for (char16_t c : {Alef, AlefHamzaAbove})
-        kinds[c & 0xFF] = AlefLike;
-    for (char16_t c : {FarsiYeh, Ee, Waw, Oe, Lam, Lhe, Rreh})
+    kinds[arabic::Alef & 0xFF] = Alef;
+    kinds[AlefHamzaAbove & 0xFF] = AlefHamza;
+    for (char16_t c : {FarsiYeh, Ee, Waw, Oe, Rreh})
         kinds[c & 0xFF] = Holding;
+    for (char16_t c : {Lam, Lhe})
+        kinds[c & 0xFF] = LamLetter;
     kinds[Reh & 0xFF] = RehLetter;
     kinds[Heh & 0xFF] = HehLetter;
     for (const LetterFold &fold : LetterFolds)
@@ -107,19 +111,24 @@ enum Before : std::uint8_t
     OtherBefore = 0,
     WordBefore = 1,
     OpenerBefore = 2,
-    BeforeCount = 4
+    LamBefore = 4, // with WordBefore
+    BeforeCount = 8
 };
 
-constexpr bool continuesWord(Kind k)
+constexpr bool isLetterKind(Kind k)
 {
-    return k == PlainLetter || k == AlefLike || k == Holding || k == RehLetter || k == HehLetter;
+    return k == PlainLetter || k == Alef || k == AlefHamza || k == Holding || k == LamLetter ||
+           k == RehLetter || k == HehLetter;
 }
 
 constexpr std::array<Before, KindCount> beforeOf()
 {
     std::array<Before, KindCount> before{};
     for (int k = 0; k < KindCount; ++k)
-        before[k] = continuesWord(Kind(k)) ? WordBefore : Kind(k) == Opener ? OpenerBefore : OtherBefore;
+        before[k] = Kind(k) == LamLetter    ? Before(WordBefore | LamBefore)
+                    : isLetterKind(Kind(k)) ? WordBefore
+                    : Kind(k) == Opener     ? OpenerBefore
+                                            : OtherBefore;
     return before;
 }
 constexpr std::array<Before, KindCount> BeforeOf = beforeOf();
@@ -127,7 +136,7 @@ constexpr std::array<Before, KindCount> BeforeOf = beforeOf();
 // A letter that neither merges into the unit before it nor lets it end a word.
 constexpr bool goesOnWord(Kind k)
 {
-    return k == PlainLetter || k == Holding || k == RehLetter || k == HehLetter;
+    return k == PlainLetter || k == Holding || k == LamLetter || k == RehLetter || k == HehLetter;
 }
 
 constexpr bool isPunctuation(Kind k)
@@ -137,28 +146,36 @@ constexpr bool isPunctuation(Kind k)
 
 constexpr bool unchanged(int before, Kind unit, Kind next, bool finalHehTurns)
 {
+    const bool endsWord = next == Space || isPunctuation(next) || next == LineEnd;
     switch (unit) {
     case PlainLetter:
-    case AlefLike:
+    case AlefHamza: // after ل, the ل has already ended the run
     case AsciiAlnum:
     case Opener:
     case Closer:
         return true;
+    case Alef:
+        // After ل, a mark may still make them ڵا; then the run ends before the ل.
+        return (before & LamBefore) == 0 || next != StepUnit;
     case Separator:
         // A letter right after it would get a space.
         return next == Space || next == AsciiAlnum || isPunctuation(next) || next == LineEnd;
     case Holding:
+    case LamLetter:
     case RehLetter:
     case HehLetter: {
-        // A mark may merge into it; only a word-final ه may turn at the word's end.
-        const bool endsWord = next == Space || isPunctuation(next) || next == LineEnd;
-        if (!goesOnWord(next) && !(endsWord && (unit != HehLetter || !finalHehTurns)))
+        // A mark may merge into it; only a word-final ه may turn at the word's end; ل + أ is ڵا.
+        const bool goesOn = goesOnWord(next) || next == Alef || (next == AlefHamza && unit != LamLetter);
+        if (!goesOn && !(endsWord && (unit != HehLetter || !finalHehTurns)))
             return false;
         return unit != RehLetter || (before & WordBefore) != 0;
     }
     case Space:
-        // Spaces wait for what follows them: only a letter, or the line's end, settles one.
-        return (goesOnWord(next) || next == LineEnd) && (before & OpenerBefore) == 0;
+        // Spaces wait for what follows them: a letter after an opener takes them away, a
+        // closer or another space may; an opener, an ASCII letter or the line's end settles them.
+        if (next == Opener || next == AsciiAlnum || next == LineEnd)
+            return true;
+        return (goesOnWord(next) || next == Alef || next == AlefHamza) && (before & OpenerBefore) == 0;
     default:
         return false;
     }
@@ -196,7 +213,7 @@ const char16_t *UnchangedRun::copy(const char16_t *from, const char16_t *end, Ru
         *out++ = *at;
         const Kind next = at + 1 != end ? kindOf(at[1]) : LineEnd;
         if (((table[before][unit] >> next) & 1u) == 0)
-            return at;
+            return unit == Alef && (before & LamBefore) ? at - 1 : at;
         before = BeforeOf[unit];
         unit = next;
         if (++at == end)
