@@ -89,25 +89,73 @@ std::uint64_t headOf(std::u16string_view units, std::size_t start, std::size_t s
     return four & (~std::uint64_t(0) << (16 * (LongestListedWord - kept)));
 }
 
-template <std::size_t N> constexpr std::array<std::uint64_t, N> headsOf(const std::u16string_view (&list)[N])
+// Both lists in one table with a slot for each head, found by a multiplication: one
+// comparison tells whether a word is listed, and on which list.
+enum class Listed : std::uint8_t
 {
-    std::array<std::uint64_t, N> heads{};
-    for (std::size_t i = 0; i < N; ++i)
-        heads[i] = packHead(list[i]);
-    return heads;
+    No,
+    Arabic,
+    Persian
+};
+struct ListedWord
+{
+    std::uint64_t head = 0;
+    Listed list = Listed::No;
+};
+constexpr int ListedSlotBits = 5;
+using ListedTable = std::array<ListedWord, std::size_t(1) << ListedSlotBits>;
+
+constexpr std::size_t slotOf(std::uint64_t head, std::uint64_t multiplier)
+{
+    return std::size_t((head * multiplier) >> (64 - ListedSlotBits));
 }
-constexpr auto ArabicWordHeads = headsOf(ArabicWords);
-constexpr auto PersianWordHeads = headsOf(PersianWords);
+
+// Fills the table with `multiplier`; false when two heads would share a slot.
+constexpr bool fillListed(ListedTable &table, std::uint64_t multiplier)
+{
+    table = {};
+    const auto place = [&](std::u16string_view word, Listed list) {
+        ListedWord &slot = table[slotOf(packHead(word), multiplier)];
+        if (slot.list != Listed::No)
+            return false;
+        slot = {packHead(word), list};
+        return true;
+    };
+    for (std::u16string_view word : ArabicWords)
+        if (!place(word, Listed::Arabic))
+            return false;
+    for (std::u16string_view word : PersianWords)
+        if (!place(word, Listed::Persian))
+            return false;
+    return true;
+}
+
+struct ListedWords
+{
+    ListedTable table{};
+    std::uint64_t multiplier = 0;
+};
+
+// The first odd multiplier, from a well-mixing start, that gives every head its own slot.
+constexpr ListedWords listedWords()
+{
+    ListedWords words;
+    for (words.multiplier = 0x9E3779B97F4A7C15u; !fillListed(words.table, words.multiplier);
+         words.multiplier += 2) {
+    }
+    return words;
+}
+constexpr ListedWords Listing = listedWords();
+
+// Which list holds the word with `head`, a word of at most four units.
+inline Listed listOf(std::uint64_t head)
+{
+    const ListedWord &slot = Listing.table[slotOf(head, Listing.multiplier)];
+    return slot.head == head ? slot.list : Listed::No;
+}
+
 constexpr std::uint64_t PersianPrefixHead = packHead(PersianPrefix);
 constexpr std::uint64_t ArticleHead = packHead(u"\u0627\u0644"); // ال
-
-template <std::size_t N> bool isListed(std::uint64_t head, const std::array<std::uint64_t, N> &heads)
-{
-    bool found = false;
-    for (std::uint64_t listed : heads)
-        found |= head == listed;
-    return found;
-}
 
 // Called for every word of every line; its counts are sums of tests rather than branches,
 // because which way each test goes changes from word to word.
@@ -120,75 +168,62 @@ void countWord(std::u16string_view word, std::uint64_t head, Signs &signs)
     signs.thehFinal += (last == Theh) & (word.size() > 1);
     signs.article += (word.size() >= 4) & ((head & ~std::uint64_t(0xFFFFFFFF)) == ArticleHead);
     const bool prefixed = (head & ~std::uint64_t(0xFFFF)) == PersianPrefixHead;
-    // A longer word is on neither list.
-    const std::uint64_t listedHead = word.size() <= LongestListedWord ? head : 0;
-    const bool arabic = isListed(listedHead, ArabicWordHeads);
-    signs.arabicWords += arabic;
-    signs.persianWords += int(!arabic) & int(prefixed | isListed(listedHead, PersianWordHeads));
+    // A longer word is on neither list; its head, 0, is nobody's.
+    const Listed list = listOf(word.size() <= LongestListedWord ? head : 0);
+    signs.arabicWords += list == Listed::Arabic;
+    signs.persianWords += int(list == Listed::Persian) | int(prefixed & (list != Listed::Arabic));
 }
 
-// What the walk over a line needs to know of a unit, looked up by its block and low byte
-// so that text mixing spaces with letters costs no mispredicted test per unit.
+// What the walk over a line needs to know of a unit.
 enum UnitFlag : std::uint8_t
 {
     LetterUnit = 1, // a letter
     WordUnit = 2,   // continues a word: a letter, a mark on it, a joiner
     SignUnit = 4    // countUnit() looks at it
 };
-using BlockFlags = std::array<std::uint8_t, 256>;
 
-constexpr BlockFlags blockFlags(char16_t block)
+// The flags of every code unit in one table: a single load per unit, no test of its block.
+using UnitFlags = std::array<std::uint8_t, 0x10000>;
+
+UnitFlags unitFlags()
 {
-    BlockFlags flags{};
-    for (int low = 0; low < 256; ++low) {
-        const auto c = char16_t(block + low);
-        flags[low] = std::uint8_t((isLetter(c) ? LetterUnit : 0) | (continuesWord(c) ? WordUnit : 0));
-    }
-    if (block == 0x0600) {
-        for (char16_t c : {Ae,
-                           Ee,
-                           Lhe,
-                           Rreh,
-                           Oe,
-                           Veh,
-                           Heh,
-                           TehMarbuta,
-                           Dammatan,
-                           Kasratan,
-                           Fathatan,
-                           Sukun,
-                           Damma,
-                           Fatha,
-                           Kasra,
-                           Shadda,
-                           Tcheh,
-                           Jeh,
-                           Gaf,
-                           Peh,
-                           Keheh,
-                           Sad,
-                           AlefHamzaBelow,
-                           Tah,
-                           AlefHamzaAbove})
-            flags[c & 0xFF] |= SignUnit;
-    }
+    UnitFlags flags{};
+    for (std::size_t c = 0; c < flags.size(); ++c)
+        flags[c] = std::uint8_t((isLetter(char16_t(c)) ? LetterUnit : 0) |
+                                (continuesWord(char16_t(c)) ? WordUnit : 0));
+    for (char16_t c : {Ae,
+                       Ee,
+                       Lhe,
+                       Rreh,
+                       Oe,
+                       Veh,
+                       Heh,
+                       TehMarbuta,
+                       Dammatan,
+                       Kasratan,
+                       Fathatan,
+                       Sukun,
+                       Damma,
+                       Fatha,
+                       Kasra,
+                       Shadda,
+                       Tcheh,
+                       Jeh,
+                       Gaf,
+                       Peh,
+                       Keheh,
+                       Sad,
+                       AlefHamzaBelow,
+                       Tah,
+                       AlefHamzaAbove})
+        flags[c] |= SignUnit;
     return flags;
 }
-
-// Only the Arabic block and the block of the joiners hold units with a flag.
-constexpr std::array<BlockFlags, 3> FlagsOfBlock = {BlockFlags{}, blockFlags(0x0600), blockFlags(0x2000)};
-constexpr std::array<std::uint8_t, 256> blockIndex()
-{
-    std::array<std::uint8_t, 256> index{};
-    index[0x06] = 1;
-    index[0x20] = 2;
-    return index;
-}
-constexpr std::array<std::uint8_t, 256> BlockIndex = blockIndex();
+const UnitFlags Flags = unitFlags();
 
 inline std::uint8_t flagsOf(char16_t c)
 {
-    return FlagsOfBlock[BlockIndex[c >> 8]][c & 0xFF];
+    return Flags[c];
 }
 
 // Counts the signs of the unit at `i`; true when it decides the line on its own.
@@ -292,16 +327,14 @@ Signs countSigns(QStringView line)
     bool inWord = false;
     for (std::size_t i = 0; i < units.size(); ++i) {
         const std::uint8_t flags = flagsOf(units[i]);
-        if (flags & LetterUnit) {
-            ++signs.letters;
-            if (!inWord) {
-                inWord = true;
-                wordStart = i;
-            }
-        } else if (inWord && !(flags & WordUnit)) {
+        const bool letter = (flags & LetterUnit) != 0;
+        const bool continues = (flags & WordUnit) != 0;
+        signs.letters += letter;
+        // Only a word's end takes a branch; its start is recorded either way.
+        if (inWord && !continues)
             countWord(units.substr(wordStart, i - wordStart), headOf(units, wordStart, i - wordStart), signs);
-            inWord = false;
-        }
+        wordStart = inWord ? wordStart : i;
+        inWord = inWord ? continues : letter;
         if ((flags & SignUnit) && countUnit(line, qsizetype(i), signs))
             return signs;
     }
