@@ -68,13 +68,17 @@ LineTreatment treatmentOf(const ConversionPlan &plan, LineClass lineClass)
     return treatment;
 }
 
-LineConverter::LineConverter(const ConversionPlan &plan) : m_plan(plan) {}
+LineConverter::LineConverter(const ConversionPlan &plan) : m_plan(plan), m_classifies(needsLineClass(plan))
+{
+    for (std::size_t c = 0; c < m_treatments.size(); ++c)
+        m_treatments[c] = treatmentOf(plan, static_cast<LineClass>(c));
+}
 
 LineConverter::~LineConverter() = default;
 
 LineTreatment LineConverter::treatmentFor(QStringView line) const
 {
-    return treatmentOf(m_plan, needsLineClass(m_plan) ? classifyLine(line) : LineClass::Neutral);
+    return m_treatments[static_cast<std::size_t>(m_classifies ? classifyLine(line) : LineClass::Neutral)];
 }
 
 const detail::ConversionRules &LineConverter::rules(Family family) const

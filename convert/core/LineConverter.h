@@ -48,6 +48,9 @@ public:
 
 private:
     const ConversionPlan &m_plan;
+    // The plan's answers, asked once rather than for every line.
+    const bool m_classifies;
+    std::array<LineTreatment, LineClassCount> m_treatments;
     std::array<std::unique_ptr<detail::PairLookup>, FamilyCount> m_lookups;
     QString m_converted; // a line after its table, before the pass
 };
