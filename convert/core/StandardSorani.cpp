@@ -32,8 +32,15 @@ constexpr bool keepsFinalHeh(char16_t c)
 class Pass
 {
 public:
-    Pass(const StandardSteps &steps, LineOrigin origin, QString &out, qsizetype expected)
-        : m_steps(steps), m_finalHeh(steps.finalHeh && origin != LineOrigin::AliFamily), m_runs(m_finalHeh),
+    enum class Runs
+    {
+        Copied,
+        TakenUnitByUnit
+    };
+
+    Pass(const StandardSteps &steps, LineOrigin origin, QString &out, qsizetype expected, Runs runs)
+        : m_copyRuns(runs == Runs::Copied), m_steps(steps),
+          m_finalHeh(steps.finalHeh && origin != LineOrigin::AliFamily), m_runs(m_finalHeh),
           m_out(out, expected)
     {
     }
@@ -43,7 +50,7 @@ public:
         const char16_t *at = reinterpret_cast<const char16_t *>(line.data());
         const char16_t *const end = at + line.size();
         while (at != end) {
-            if (holdsNothing())
+            if (m_copyRuns && holdsNothing())
                 at = copyUnchanged(at, end);
             if (at != end)
                 foldAndFilter(*at++);
@@ -293,6 +300,7 @@ private:
         m_out.put(c);
     }
 
+    const bool m_copyRuns;
     const StandardSteps &m_steps;
     const bool m_finalHeh;
     const detail::UnchangedRun m_runs;
@@ -320,17 +328,28 @@ bool holdsArabicScript(QStringView line)
     return false;
 }
 
-} // namespace
-
-void standardizeLine(QStringView line, const StandardSteps &steps, LineOrigin origin, QString &out)
+void runPass(QStringView line, const StandardSteps &steps, LineOrigin origin, QString &out, Pass::Runs runs)
 {
     // Text with no Arabic script in it is none of the pass's business, invisibles included.
     if (!holdsArabicScript(line)) {
         out.append(line);
         return;
     }
-    Pass pass(steps, origin, out, line.size() + line.size() / 8);
+    Pass pass(steps, origin, out, line.size() + line.size() / 8, runs);
     pass.run(line);
+}
+
+} // namespace
+
+void standardizeLine(QStringView line, const StandardSteps &steps, LineOrigin origin, QString &out)
+{
+    runPass(line, steps, origin, out, Pass::Runs::Copied);
+}
+
+void detail::standardizeLineUnitByUnit(QStringView line, const StandardSteps &steps, LineOrigin origin,
+                                       QString &out)
+{
+    runPass(line, steps, origin, out, Pass::Runs::TakenUnitByUnit);
 }
 
 QString standardizeLine(QStringView line, const StandardSteps &steps, LineOrigin origin)

@@ -35,6 +35,12 @@ enum class LineOrigin
 void standardizeLine(QStringView line, const StandardSteps &steps, LineOrigin origin, QString &out);
 QString standardizeLine(QStringView line, const StandardSteps &steps, LineOrigin origin);
 
+namespace detail {
+// The same pass with every unit taken through the chain of steps, no run of unchanged units
+// copied in one go: the plain reading that the fast one must agree with.
+void standardizeLineUnitByUnit(QStringView line, const StandardSteps &steps, LineOrigin origin, QString &out);
+} // namespace detail
+
 // The step switch names, in step order, as the command line offers them after "--no-".
 bool disableStepByName(StandardSteps &steps, QStringView name); // false: no such step
 QStringList standardStepNames();

@@ -44,6 +44,35 @@ QString randomLine(QRandomGenerator &random, int length)
     return line;
 }
 
+// A line shaped like running text: words of the interesting letters, now and then a mark,
+// punctuation before or after a word, single spaces mostly. Long unchanged stretches with
+// every kind of border between them.
+QString randomProse(QRandomGenerator &random)
+{
+    // ی ێ و ۆ ل ڵ ر ڕ ه ە ا أ ب ک د ن ك ي ة ـ
+    static const QString letters =
+        text(u"\u06CC\u06CE\u0648\u06C6\u0644\u06B5\u0631\u0695\u0647\u06D5\u0627\u0623\u0628\u06A9"
+             u"\u062F\u0646\u0643\u064A\u0629\u0640");
+    // َ ً ِ ّ ZWNJ RLM
+    static const QString marks = text(u"\u064E\u064B\u0650\u0651\u200C\u200F");
+    // . ، ؟ : ( ) « » ! [ ]
+    static const QString punctuation = text(u".\u060C\u061F:()\u00AB\u00BB![]");
+    const auto pick = [&random](const QString &from) { return from.at(random.bounded(int(from.size()))); };
+    QString line;
+    for (int word = random.bounded(10); word >= 0; --word) {
+        if (random.bounded(8) == 0)
+            line.append(pick(punctuation));
+        for (int i = 1 + random.bounded(6); i > 0; --i)
+            line.append(random.bounded(12) == 0 ? pick(marks) : pick(letters));
+        if (random.bounded(4) == 0)
+            line.append(pick(punctuation));
+        line.append(random.bounded(10) == 0 ? QStringLiteral("  ") : QStringLiteral(" "));
+    }
+    if (random.bounded(2) == 0)
+        line.chop(1);
+    return line;
+}
+
 } // namespace
 
 class TestStandardSorani : public QObject
@@ -59,6 +88,8 @@ private Q_SLOTS:
     void digits();
     void appendsToOut();
     void idempotentOnRandomLines();
+    void unchangedRunsAgreeWithTheSteps_data();
+    void unchangedRunsAgreeWithTheSteps();
     void leavesOtherScriptsAlone_data();
     void leavesOtherScriptsAlone();
     void onlySpacingChangesOutsideArabicScript();
@@ -396,6 +427,42 @@ void TestStandardSorani::idempotentOnRandomLines()
                                  .arg(codes(line))
                                  .arg(off & 0x7F, 0, 2)
                                  .arg(codes(once), codes(twice))));
+    }
+}
+
+// Most of a line is copied as runs that no step would change; taking every unit through
+// the steps instead must give the same line, whatever the switches and the origin.
+void TestStandardSorani::unchangedRunsAgreeWithTheSteps_data()
+{
+    QTest::addColumn<QString>("off");
+    QTest::addColumn<DigitStyle>("digits");
+    QTest::newRow("every step") << QString() << DigitStyle::Arabic;
+    for (const QString &name : standardStepNames())
+        QTest::newRow(qPrintable(QStringLiteral("no ") + name)) << name << DigitStyle::Arabic;
+    QTest::newRow("latin digits") << QString() << DigitStyle::Latin;
+    QTest::newRow("digits kept") << QString() << DigitStyle::Keep;
+}
+
+void TestStandardSorani::unchangedRunsAgreeWithTheSteps()
+{
+    QFETCH(QString, off);
+    QFETCH(DigitStyle, digits);
+    StandardSteps steps;
+    if (!off.isEmpty())
+        QVERIFY(disableStepByName(steps, off));
+    steps.digits = digits;
+    QRandomGenerator random(29);
+    for (int round = 0; round < 3000; ++round) {
+        const QString line = round % 2 ? randomProse(random) : randomLine(random, 1 + random.bounded(30));
+        const auto origin = LineOrigin(round % 3);
+        const QString fast = standardizeLine(line, steps, origin);
+        QString plain;
+        detail::standardizeLineUnitByUnit(line, steps, origin, plain);
+        if (fast != plain)
+            QFAIL(qPrintable(QStringLiteral("on %1 (origin %2): runs give %3, the steps %4")
+                                 .arg(codes(line))
+                                 .arg(int(origin))
+                                 .arg(codes(fast), codes(plain))));
     }
 }
 
