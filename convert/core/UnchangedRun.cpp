@@ -81,28 +81,25 @@ constexpr BlockKinds latinBlockKinds()
     return kinds;
 }
 
-// Every other block is StepUnit throughout. Looking the block up, rather than testing for
-// it, keeps the scan free of a branch that text mixing spaces and letters would mispredict.
-enum Block : std::uint8_t
-{
-    OtherBlock,
-    LatinBlock,
-    ArabicBlock
-};
-constexpr std::array<BlockKinds, 3> KindsOfBlock = {BlockKinds{}, latinBlockKinds(), arabicBlockKinds()};
+// The kind of every code unit in one table: one load per unit, no test of its block.
+using UnitKinds = std::array<Kind, 0x10000>;
 
-constexpr std::array<Block, 256> blocks()
+UnitKinds unitKinds()
 {
-    std::array<Block, 256> blocks{};
-    blocks[0x00] = LatinBlock;
-    blocks[0x06] = ArabicBlock;
-    return blocks;
+    UnitKinds kinds{};
+    const BlockKinds latin = latinBlockKinds();
+    const BlockKinds arabicBlock = arabicBlockKinds();
+    for (std::size_t low = 0; low < 256; ++low) {
+        kinds[low] = latin[low];
+        kinds[0x0600 + low] = arabicBlock[low];
+    }
+    return kinds;
 }
-constexpr std::array<Block, 256> Blocks = blocks();
+const UnitKinds Kinds = unitKinds();
 
 inline Kind kindOf(char16_t c)
 {
-    return KindsOfBlock[Blocks[c >> 8]][c & 0xFF];
+    return Kinds[c];
 }
 
 // What a unit is to the unit after it: whether it continues a word, whether it opens.
