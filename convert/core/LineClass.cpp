@@ -78,7 +78,7 @@ constexpr std::uint64_t packHead(std::u16string_view word)
 }
 
 // The head of the word of `size` units at `start` in `units`.
-std::uint64_t headOf(std::u16string_view units, std::size_t start, std::size_t size)
+inline std::uint64_t headOf(std::u16string_view units, std::size_t start, std::size_t size)
 {
     if (start + LongestListedWord > units.size())
         return packHead(units.substr(start, size));
