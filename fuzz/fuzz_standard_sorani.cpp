@@ -1,7 +1,8 @@
 // The standard Sorani pass and the line classifier on any line: with any steps switched
 // off, any digit style and any origin, the pass must be idempotent, append without
-// touching what `out` held, and leave every unit outside the Arabic script where it was
-// (spaces aside); the classifier must answer for every line.
+// touching what `out` held, leave every unit outside the Arabic script where it was
+// (spaces aside) and give what taking every unit through the steps gives; the classifier
+// must answer for every line.
 
 #include "convert/core/LineClass.h"
 #include "convert/core/StandardSorani.h"
@@ -73,6 +74,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     fuzzing::check(standardizeLine(once, steps, origin) == once, "the pass is not idempotent");
     if (steps.digits == DigitStyle::Keep)
         fuzzing::check(outside(once) == outside(line), "the pass changed text outside the Arabic script");
+    QString plain;
+    detail::standardizeLineUnitByUnit(line, steps, origin, plain);
+    fuzzing::check(plain == once, "a run copied unchanged differs from the steps unit by unit");
 
     const LineClass c = classifyLine(line);
     fuzzing::check(int(c) >= 0 && int(c) < LineClassCount, "no such line class");
