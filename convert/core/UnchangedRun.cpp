@@ -51,8 +51,9 @@ constexpr void markPunctuation(BlockKinds &kinds, char16_t block)
 constexpr BlockKinds arabicBlockKinds()
 {
     BlockKinds kinds{};
+    // ٰ counts as a letter and as a mark: the steps treat it as both, so it is theirs.
     for (char16_t c = 0x0600; c <= 0x06FF; ++c)
-        if (isLetter(c))
+        if (isLetter(c) && !isMark(c))
             kinds[c & 0xFF] = PlainLetter;
     kinds[arabic::Alef & 0xFF] = Alef;
     kinds[AlefHamzaAbove & 0xFF] = AlefHamza;

@@ -28,7 +28,7 @@ const QString &interestingUnits()
     static const QString all =
         text(u"\u0643\u06AA\u064A\u0649\u06D2\u0629\u06BE\u0676\u0647\u06D5\u06CC\u06CE\u0648\u06C6\u0644"
              u"\u06B5\u0631\u0695\u0627\u0623\u0622\u0628\u06A9\u062F\u0646\u0645\u0633\u0640"
-             u"\u064B\u064C\u064E\u064F\u0650\u0651\u0652"
+             u"\u064B\u064C\u064E\u064F\u0650\u0651\u0652\u0670"
              u"\u200C\u200D\u200E\u200F\u202B\u2067\uFEFF"
              // ۱۲٣4 .,،؛؟!:;()[]«»\taZ
              u"\u06F1\u06F2\u06634 .,\u060C\u061B\u061F!:;()[]\u00AB\u00BB\taZ");
@@ -53,8 +53,8 @@ QString randomProse(QRandomGenerator &random)
     static const QString letters =
         text(u"\u06CC\u06CE\u0648\u06C6\u0644\u06B5\u0631\u0695\u0647\u06D5\u0627\u0623\u0628\u06A9"
              u"\u062F\u0646\u0643\u064A\u0629\u0640");
-    // َ ً ِ ّ ZWNJ RLM
-    static const QString marks = text(u"\u064E\u064B\u0650\u0651\u200C\u200F");
+    // َ ً ِ ّ ٰ ZWNJ RLM
+    static const QString marks = text(u"\u064E\u064B\u0650\u0651\u0670\u200C\u200F");
     // . ، ؟ : ( ) « » ! [ ]
     static const QString punctuation = text(u".\u060C\u061F:()\u00AB\u00BB![]");
     const auto pick = [&random](const QString &from) { return from.at(random.bounded(int(from.size()))); };
@@ -233,6 +233,9 @@ void TestStandardSorani::steps_data()
         u"\u06A9\u0648\u0631\u062F \u0640\u0640 \u06A9\u0648\u0631\u062F");
     // لـَ | ڵ
     row("invisibles: tatweel joins lam and fatha", u"\u0644\u0640\u064E", U, u"\u06B5");
+    // کورد ٰـ | کورد ٰـ: ٰ is a mark to the tatweel, so the tatweel stands alone after the space
+    row("invisibles: tatweel after a space and a superscript alef stays",
+        u"\u06A9\u0648\u0631\u062F \u0670\u0640", U, u"\u06A9\u0648\u0631\u062F \u0670\u0640");
     // 7. punctuation
     // دەی،وەرە!ئاخ | دەی، وەرە! ئاخ
     row("punctuation: the reference line",
