@@ -39,7 +39,7 @@ QAction *command(Form3 &form, const char16_t *text, QKeySequence keys, QObject *
 // Up to these lengths the main text takes a text, or gives its own, at once: a few tens of
 // milliseconds at most. Longer ones go a slice per turn of the event loop.
 constexpr qsizetype DirectFillUnits = 512 * 1024;
-constexpr qsizetype DirectReadUnits = 4 * 1024 * 1024;
+constexpr qsizetype DirectReadUnits = 1024 * 1024;
 
 QString fileName(const QString &path)
 {
