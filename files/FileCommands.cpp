@@ -168,7 +168,14 @@ void FileCommands::openEnded(int fileCount)
 void FileCommands::holdMainText(bool held)
 {
     UniText &box = *m_form.Text1;
-    box.setLocked(held);
+    // A lock that a conversion run holds stays the run's: it lifts it when it ends.
+    if (held) {
+        m_locksMainText = !box.isLocked();
+        if (m_locksMainText)
+            box.setLocked(true);
+    } else if (std::exchange(m_locksMainText, false)) {
+        box.setLocked(false);
+    }
     m_guard->setActive(held);
     // Over the box only: the rest of the window is the user's meanwhile.
     box.viewport()->setCursor(held ? Qt::BusyCursor : Qt::IBeamCursor);

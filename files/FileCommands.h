@@ -85,4 +85,5 @@ private:
     QString m_path;
     pirtok::files::SaveEncoding m_saveEncoding = pirtok::files::SaveEncoding::Utf8;
     pirtok::files::LineBreaks m_lineBreaks = pirtok::files::LineBreaks::Lf;
+    bool m_locksMainText = false;
 };

@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -257,6 +258,23 @@ private Q_SLOTS:
         QFile file(saved);
         QVERIFY(file.open(QIODevice::ReadOnly));
         COMPARE_LONG(QString::fromUtf8(file.readAll()), longText() + QLatin1Char('\n'));
+    }
+
+    // A conversion run locks the main text too: a save meanwhile leaves the lock to the run.
+    void saveDuringAConversionLeavesTheRunsLock()
+    {
+        openTheLongFile();
+        QTest::keyClick(form->Text1, Qt::Key_F1);
+        QVERIFY(form->Timer1->interval() != 0);
+        QVERIFY(form->Text1->isLocked());
+        const QString saved = QDir(fx.homePath()).filePath(QStringLiteral("saved.txt"));
+        saveAnswer = FileDialogs::SaveChoice{saved, pirtok::files::SaveEncoding::Utf8};
+        QTest::keyClick(form->Text1, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+        QVERIFY(settled());
+
+        QVERIFY(form->Timer1->interval() != 0);
+        QVERIFY(form->Text1->isLocked());
+        QCOMPARE(QFileInfo(saved).size(), longText().toUtf8().size());
     }
 };
 
