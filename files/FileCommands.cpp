@@ -2,6 +2,8 @@
 
 #include "files/FileDialogs.h"
 #include "files/FileJob.h"
+#include "files/MainTextGuard.h"
+#include "files/SlicedWork.h"
 #include "files/core/FileMessages.h"
 #include "files/core/FileTexts.h"
 #include "files/core/TextFileWriter.h"
@@ -14,7 +16,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QTextDocument>
 
+#include <utility>
 #include <vector>
 
 using namespace pirtok::files;
@@ -32,16 +36,10 @@ QAction *command(Form3 &form, const char16_t *text, QKeySequence keys, QObject *
     return action;
 }
 
-// The main text takes a large file's text, or gives its own, on the window's thread: the
-// pointer says the window is busy for that moment.
-class BusyPointer
-{
-public:
-    BusyPointer() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BusyPointer() { QApplication::restoreOverrideCursor(); }
-    BusyPointer(const BusyPointer &) = delete;
-    BusyPointer &operator=(const BusyPointer &) = delete;
-};
+// Up to these lengths the main text takes a text, or gives its own, at once: a few tens of
+// milliseconds at most. Longer ones go a slice per turn of the event loop.
+constexpr qsizetype DirectFillUnits = 512 * 1024;
+constexpr qsizetype DirectReadUnits = 1024 * 1024;
 
 QString fileName(const QString &path)
 {
@@ -51,7 +49,8 @@ QString fileName(const QString &path)
 } // namespace
 
 FileCommands::FileCommands(Form3 &form)
-    : QObject(&form), m_form(form), m_job(new FileJob(this)),
+    : QObject(&form), m_form(form), m_job(new FileJob(this)), m_slices(new SlicedWork(this)),
+      m_guard(new MainTextGuard(form)),
       m_open(command(form, FileTexts::OpenFile, QKeySequence(Qt::CTRL | Qt::Key_O), this)),
       m_save(command(form, FileTexts::Save, QKeySequence(Qt::CTRL | Qt::Key_S), this)),
       m_saveAs(command(form, FileTexts::SaveAs, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), this))
@@ -60,13 +59,14 @@ FileCommands::FileCommands(Form3 &form)
     connect(m_save, &QAction::triggered, this, &FileCommands::save);
     connect(m_saveAs, &QAction::triggered, this, &FileCommands::saveAs);
     connect(m_job, &FileJob::progressed, this, &FileCommands::showProgress);
+    connect(m_slices, &SlicedWork::progressed, this, &FileCommands::showProgress);
 }
 
 FileCommands::~FileCommands() = default;
 
 bool FileCommands::busy() const
 {
-    return m_job->busy();
+    return m_job->busy() || m_slices->running();
 }
 
 void FileCommands::open()
@@ -132,17 +132,53 @@ void FileCommands::openDone(const std::shared_ptr<std::vector<OpenedFile>> &file
         m_path.clear();
         m_lineBreaks = files->front().result.lineBreaks;
     }
-    {
-        const BusyPointer busy;
-        TakeUndoSnapshot(m_form);
-        m_form.Text1->setText(text);
-    }
     m_form.Label13->setCaption(captions.join(QStringLiteral(" \u00B7 ")));
     m_form.Label13->setToolTip(m_path.isEmpty() ? QString() : QFileInfo(m_path).absoluteFilePath());
+    putText(text, int(files->size()));
+}
+
+void FileCommands::putText(const QString &text, int fileCount)
+{
+    TakeUndoSnapshot(m_form);
+    UniText &box = *m_form.Text1;
+    if (text.size() <= DirectFillUnits) {
+        box.setText(text);
+        openEnded(fileCount);
+        return;
+    }
+    holdMainText(true);
+    box.beginFill(text);
+    m_slices->start(
+        box.textLength(), [&box](qint64 units) { return box.fillSome(units); },
+        [this, fileCount] {
+            holdMainText(false);
+            endProgress();
+            openEnded(fileCount);
+        });
+}
+
+void FileCommands::openEnded(int fileCount)
+{
     m_form.Text1->setFocus();
-    if (files->size() > 1)
-        Module1::UnicodeMsgBox(filesJoinedMessage(int(files->size())), 0, QString());
+    if (fileCount > 1)
+        Module1::UnicodeMsgBox(filesJoinedMessage(fileCount), 0, QString());
     Q_EMIT opened();
+}
+
+void FileCommands::holdMainText(bool held)
+{
+    UniText &box = *m_form.Text1;
+    // A lock that a conversion run holds stays the run's: it lifts it when it ends.
+    if (held) {
+        m_locksMainText = !box.isLocked();
+        if (m_locksMainText)
+            box.setLocked(true);
+    } else if (std::exchange(m_locksMainText, false)) {
+        box.setLocked(false);
+    }
+    m_guard->setActive(held);
+    // Over the box only: the rest of the window is the user's meanwhile.
+    box.viewport()->setCursor(held ? Qt::BusyCursor : Qt::IBeamCursor);
 }
 
 void FileCommands::save()
@@ -167,15 +203,47 @@ void FileCommands::saveAs()
 
 void FileCommands::saveTo(const QString &path, SaveEncoding encoding)
 {
+    if (busy()) {
+        QApplication::beep();
+        return;
+    }
+    UniText &box = *m_form.Text1;
+    const qsizetype length = box.textLength();
+    if (length <= DirectReadUnits) {
+        write(box.text(), path, encoding);
+        return;
+    }
+    holdMainText(true);
+    auto text = std::make_shared<QString>();
+    text->reserve(length);
+    // Nothing should change the locked text meanwhile; should a write of the program's get
+    // in all the same, the reading starts over, so that the file is one text, never a mix.
+    auto changed = std::make_shared<bool>(false);
+    const QMetaObject::Connection watch =
+        connect(box.document(), &QTextDocument::contentsChange, this, [changed] { *changed = true; });
+    m_slices->start(
+        length,
+        [&box, text, changed](qint64 units) {
+            if (std::exchange(*changed, false))
+                text->clear();
+            text->append(box.textPart(text->size(), units));
+            return box.textLength() - text->size();
+        },
+        [this, text, watch, path, encoding] {
+            disconnect(watch);
+            holdMainText(false);
+            endProgress();
+            write(*text, path, encoding);
+        });
+}
+
+void FileCommands::write(const QString &text, const QString &path, SaveEncoding encoding)
+{
     struct Outcome
     {
         std::optional<WriteFault> fault;
     };
     auto outcome = std::make_shared<Outcome>();
-    const QString text = [this] {
-        const BusyPointer busy;
-        return m_form.Text1->text();
-    }();
     const LineBreaks lineBreaks = m_lineBreaks;
     const bool started = m_job->start(
         [outcome, path, text, encoding, lineBreaks](WorkProgress &progress) {

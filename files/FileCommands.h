@@ -11,13 +11,17 @@
 
 class FileJob;
 class Form3;
+class MainTextGuard;
 class QAction;
+class SlicedWork;
 
 // Files in the window: open (Ctrl+O) puts a file's text in place of the main text after
 // the undo snapshot, so that F2 brings the old text back; save (Ctrl+S) writes the main
 // text to the file last opened or saved, and save as (Ctrl+Shift+S) asks a name and an
 // encoding. The work runs beside the window with its progress in the progress caption; the
-// title strip names the file and its encoding.
+// title strip names the file and its encoding. A long text goes into the main text, and
+// comes out of it, a slice per turn of the event loop, with the box locked and the commands
+// that use it refused meanwhile, so that the window never freezes.
 class FileCommands : public QObject
 {
     Q_OBJECT
@@ -38,6 +42,7 @@ public:
     void save();
     void saveAs();
 
+    // A file is being read or written, or the main text filled or read out for one.
     bool busy() const;
     // The file that save writes to; empty before one was opened or saved.
     QString currentPath() const { return m_path; }
@@ -58,7 +63,13 @@ private:
     };
 
     void saveTo(const QString &path, pirtok::files::SaveEncoding encoding);
+    void write(const QString &text, const QString &path, pirtok::files::SaveEncoding encoding);
     void openDone(const std::shared_ptr<std::vector<OpenedFile>> &files);
+    void putText(const QString &text, int fileCount);
+    void openEnded(int fileCount);
+    // The main text is the slices' for a while: locked, its commands refused, the pointer busy
+    // over it; and then the user's again.
+    void holdMainText(bool held);
     void showProgress(int percent);
     void endProgress();
     bool conversionRuns() const;
@@ -66,10 +77,13 @@ private:
 
     Form3 &m_form;
     FileJob *m_job;
+    SlicedWork *m_slices;
+    MainTextGuard *m_guard;
     QAction *m_open;
     QAction *m_save;
     QAction *m_saveAs;
     QString m_path;
     pirtok::files::SaveEncoding m_saveEncoding = pirtok::files::SaveEncoding::Utf8;
     pirtok::files::LineBreaks m_lineBreaks = pirtok::files::LineBreaks::Lf;
+    bool m_locksMainText = false;
 };

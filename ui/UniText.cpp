@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QScopedValueRollback>
 #include <QTextBlock>
 #include <QTextDocument>
 
@@ -13,6 +14,15 @@ namespace {
 
 // The document keeps line breaks as paragraph separators; the box's text uses LF.
 constexpr char16_t ParagraphSeparator = 0x2029;
+// A plain-text insert also breaks the line at the frame marks.
+constexpr char16_t FrameStart = 0xFDD0;
+constexpr char16_t FrameEnd = 0xFDD1;
+
+bool breaksLine(char16_t unit)
+{
+    return unit == u'\n' || unit == u'\r' || unit == ParagraphSeparator || unit == FrameStart ||
+           unit == FrameEnd;
+}
 
 QString fromDocumentText(QString raw)
 {
@@ -75,18 +85,131 @@ UniText::UniText(QWidget *parent) : QPlainTextEdit(parent), TwipsGeometry(this)
 {
     setTabChangesFocus(true);
     viewport()->setMouseTracking(true);
-    connect(this, &QPlainTextEdit::textChanged, this, &UniText::change);
+    connect(this, &QPlainTextEdit::textChanged, this, [this] {
+        if (!m_fill && !m_fillWrites)
+            Q_EMIT change();
+    });
+    connect(document(), &QTextDocument::contentsChange, this, &UniText::documentChanged);
 }
 
 QString UniText::text() const
 {
+    if (m_fill)
+        return m_fill->text;
+    if (m_knownText)
+        return *m_knownText;
     return fromDocumentText(document()->toRawText());
 }
 
 void UniText::setText(const QString &text)
 {
+    if (m_fill)
+        endFill();
     ++m_programWrites;
     setPlainText(text);
+}
+
+QString UniText::asBoxText(const QString &text)
+{
+    const auto first =
+        std::find_if(text.cbegin(), text.cend(), [](QChar unit) { return breaksLine(unit.unicode()); });
+    const qsizetype from = first - text.cbegin();
+    // Most texts have LF line breaks only: they stay shared.
+    if (std::none_of(first, text.cend(),
+                     [](QChar unit) { return unit != u'\n' && breaksLine(unit.unicode()); }))
+        return text;
+    QString out;
+    out.reserve(text.size());
+    out.append(QStringView(text).first(from));
+    for (qsizetype i = from; i < text.size(); ++i) {
+        const char16_t unit = text.at(i).unicode();
+        if (unit == u'\r' && i + 1 < text.size() && text.at(i + 1) == u'\n')
+            continue; // the LF that follows is the break
+        out.append(breaksLine(unit) ? QChar(u'\n') : QChar(unit));
+    }
+    return out;
+}
+
+void UniText::beginFill(const QString &text)
+{
+    // The box's own caret format goes on the new text, as setText() gives it.
+    const QTextCharFormat format = textCursor().charFormat();
+    {
+        const QScopedValueRollback<bool> writing(m_fillWrites, true);
+        setText(QString());
+    }
+    m_knownText.reset();
+    document()->setUndoRedoEnabled(false);
+    m_fill = Fill{asBoxText(text), 0, QTextCursor(document())};
+    m_fill->end.setCharFormat(format);
+}
+
+qsizetype UniText::fillSome(qsizetype units)
+{
+    if (!m_fill)
+        return 0;
+    Fill &fill = *m_fill;
+    const qsizetype size = fill.text.size();
+    qsizetype end = std::min(size, fill.filled + std::max<qsizetype>(units, 1));
+    if (end < size) {
+        // Whole lines show while the rest comes; never half of a letter beyond the basic plane.
+        const qsizetype lineEnd = fill.text.lastIndexOf(u'\n', end - 1);
+        if (lineEnd >= fill.filled)
+            end = lineEnd + 1;
+        else if (fill.text.at(end - 1).isHighSurrogate())
+            ++end;
+    }
+    {
+        const QScopedValueRollback<bool> writing(m_fillWrites, true);
+        fill.end.insertText(fill.text.mid(fill.filled, end - fill.filled));
+    }
+    fill.filled = end;
+    if (end < size)
+        return size - end;
+
+    QString whole = std::move(fill.text);
+    endFill();
+    m_knownText = std::move(whole);
+    ++m_programWrites;
+    setTextCursor(QTextCursor(document())); // the caret at the start, as setText() leaves it
+    document()->setModified(false);
+    Q_EMIT change();
+    return 0;
+}
+
+void UniText::endFill()
+{
+    m_fill.reset();
+    document()->setUndoRedoEnabled(true);
+}
+
+void UniText::documentChanged()
+{
+    if (m_fillWrites)
+        return;
+    m_knownText.reset();
+    // Another write went in while the fill ran: what the box holds is now its own text.
+    if (m_fill)
+        endFill();
+}
+
+qsizetype UniText::textLength() const
+{
+    if (m_fill)
+        return m_fill->text.size();
+    return document()->characterCount() - 1;
+}
+
+QString UniText::textPart(qsizetype from, qsizetype units) const
+{
+    if (m_fill || m_knownText)
+        return text().mid(from, units);
+    const qsizetype length = textLength();
+    QTextCursor part(document());
+    part.setPosition(static_cast<int>(qBound<qsizetype>(0, from, length)));
+    part.setPosition(static_cast<int>(qBound<qsizetype>(0, from + qMax<qsizetype>(0, units), length)),
+                     QTextCursor::KeepAnchor);
+    return fromDocumentText(part.selectedText());
 }
 
 int UniText::selStart() const

@@ -3,6 +3,9 @@
 #include "ui/TwipsGeometry.h"
 
 #include <QPlainTextEdit>
+#include <QTextCursor>
+
+#include <optional>
 
 // A Unicode text box. Every typed code unit is offered to keyPress() by reference before
 // the box inserts it, so a handler can replace it (0 swallows it); pasted text and text
@@ -18,6 +21,26 @@ public:
 
     QString text() const;
     void setText(const QString &text);
+
+    // A long text put in a part at a time, one part per turn of the event loop, so that the
+    // window never waits for it. From beginFill() on, text() gives the whole new text (as
+    // setText() would leave it), change() is held back and no undo step is kept; fillSome()
+    // puts about `units` more code units in, ending on a line break where it can, and says how
+    // many are left. With none left the box is as setText() leaves it, raises change() once,
+    // and text() stays quick until the next edit. Any other write of the text ends the fill
+    // where it stands, and is a change of its own.
+    void beginFill(const QString &text);
+    qsizetype fillSome(qsizetype units);
+    bool isFilling() const { return m_fill.has_value(); }
+
+    // text()'s length, and `units` of its code units from `from` on (fewer at its end), for
+    // reading a long text out a part at a time.
+    qsizetype textLength() const;
+    QString textPart(qsizetype from, qsizetype units) const;
+
+    // `text` as the box gives it back after setText(text): every line break, CR LF, CR and the
+    // document's own separators alike, becomes LF.
+    static QString asBoxText(const QString &text);
 
     // Selection in code units: start is 0-based; setting the start collapses the selection.
     int selStart() const;
@@ -94,6 +117,21 @@ private:
     void typeControlCode(QKeyEvent *event);
     void refuseChange();
     void applyTextOption();
+    void documentChanged();
+    void endFill();
+
+    struct Fill
+    {
+        QString text; // as the box will hold it
+        qsizetype filled = 0;
+        QTextCursor end;
+    };
+    std::optional<Fill> m_fill;
+    // The fill itself is writing: its writes are neither changes nor other writes.
+    bool m_fillWrites = false;
+    // What the document holds, known without reading it: the text of the last fill, until
+    // the next edit.
+    std::optional<QString> m_knownText;
 
     // Counts the program's writes of text and selection, so that typing does not undo a
     // selection that a change handler made while the typed text went in.

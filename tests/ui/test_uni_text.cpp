@@ -9,11 +9,14 @@
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QWindow>
 
 #include <memory>
 
 using codeunits::codes;
+using codeunits::units;
 
 Q_DECLARE_METATYPE(Qt::Key)
 
@@ -209,6 +212,119 @@ private Q_SLOTS:
         press(Qt::Key_Backspace, QStringLiteral("\b"));
         press(Qt::Key_Y, QStringLiteral("y"));
         QCOMPARE(box->text(), QStringLiteral("sety"));
+    }
+
+    // What the document holds, read past anything the box knows without reading it.
+    QString documentText() const
+    {
+        return box->document()->toRawText().replace(QChar(0x2029), QLatin1Char('\n'));
+    }
+
+    // Filled a few units at a time, a text ends as setText() leaves it: line breaks and all.
+    void aFillEndsAsSetTextLeavesTheText_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("lines") << QStringLiteral("one two\nthree\n\nfour five six");
+        QTest::newRow("CR LF and a lone CR") << QStringLiteral("ab\r\ncd\ref\r\n\r\ngh");
+        QTest::newRow("a CR LF across a slice end") << QStringLiteral("abcd\r\nefgh");
+        QTest::newRow("the document's separators")
+            << units({u'a', 0x2029, u'b', 0xFDD0, u'c', 0xFDD1, u'd', 0x2028, u'e', 0x00A0, u'f'});
+        // A long line, cut inside it: never between the halves of a letter beyond the basic plane.
+        QTest::newRow("letters beyond the basic plane") << units(
+            {u'a', u'b', u'c', 0xD83D, 0xDE00, 0xD83D, 0xDE00, 0xD83D, 0xDE00, 0xD83D, 0xDE00, u'z'});
+        QTest::newRow("a trailing line break") << QStringLiteral("last line\n");
+        QTest::newRow("empty") << QString();
+    }
+    void aFillEndsAsSetTextLeavesTheText()
+    {
+        QFETCH(QString, text);
+        UniText reference;
+        reference.setText(text);
+        const QString want = reference.text();
+        box->setText(QStringLiteral("old"));
+        box->setSelStart(2);
+        QSignalSpy changes(box, &UniText::change);
+
+        box->beginFill(text);
+        QVERIFY(box->isFilling());
+        QCOMPARE(codes(box->text()), codes(want));
+        QCOMPARE(box->textLength(), want.size());
+        qsizetype left = 0;
+        int slices = 0;
+        while ((left = box->fillSome(4)) > 0) {
+            ++slices;
+            const QString part = documentText();
+            QVERIFY(want.startsWith(part));
+            QVERIFY2(part.isEmpty() || !part.back().isHighSurrogate(), qPrintable(codes(part)));
+            QCOMPARE(codes(box->text()), codes(want)); // the whole, while a part is in
+            QCOMPARE(changes.count(), 0);
+        }
+        QVERIFY(slices <= want.size() / 4 + 1);
+        QVERIFY(!box->isFilling());
+        QCOMPARE(codes(box->text()), codes(want));
+        QCOMPARE(codes(documentText()), codes(want));
+        QCOMPARE(changes.count(), 1);
+        QCOMPARE(box->selStart(), 0);
+        QVERIFY(!box->document()->isUndoAvailable());
+        // An edit afterwards is read from the document again, and can be undone.
+        box->setSelStart(0);
+        press(Qt::Key_X, QStringLiteral("x"));
+        QCOMPARE(codes(box->text()), codes(QStringLiteral("x") + want));
+        QVERIFY(box->document()->isUndoAvailable());
+    }
+
+    void aWriteDuringAFillEndsIt_data()
+    {
+        QTest::addColumn<bool>("throughSetText");
+        QTest::newRow("setText") << true;
+        QTest::newRow("a cursor's insert") << false;
+    }
+    void aWriteDuringAFillEndsIt()
+    {
+        QFETCH(bool, throughSetText);
+        box->beginFill(QStringLiteral("first line\nsecond line\nthird line"));
+        QVERIFY(box->fillSome(12) > 0);
+        QSignalSpy changes(box, &UniText::change);
+        if (throughSetText) {
+            box->setText(QStringLiteral("written"));
+        } else {
+            QTextCursor cursor(box->document());
+            cursor.insertText(QStringLiteral(">"));
+        }
+        QVERIFY(!box->isFilling());
+        QCOMPARE(changes.count(), 1);
+        const QString after = throughSetText ? QStringLiteral("written") : QStringLiteral(">first line\n");
+        QCOMPARE(box->text(), after);
+        QCOMPARE(documentText(), after);
+        QCOMPARE(box->fillSome(100), 0);
+        QCOMPARE(box->text(), after);
+        QCOMPARE(changes.count(), 1);
+    }
+
+    void partsMakeTheText_data()
+    {
+        QTest::addColumn<bool>("filled");
+        QTest::newRow("set") << false;
+        QTest::newRow("filled") << true;
+    }
+    void partsMakeTheText()
+    {
+        QFETCH(bool, filled);
+        const QString text =
+            units({u'a', 0x00A0, u'b', u'\n', 0xD83D, 0xDE00, u'\n', u'\n', 0x2028, u'c', u'd'});
+        if (filled) {
+            box->beginFill(text);
+            while (box->fillSome(3) > 0) {
+            }
+        } else {
+            box->setText(text);
+        }
+        QCOMPARE(box->textLength(), text.size());
+        QString joined;
+        for (qsizetype at = 0; at < box->textLength(); at += 3)
+            joined += box->textPart(at, 3);
+        QCOMPARE(codes(joined), codes(text));
+        QCOMPARE(box->textPart(9, 100), QStringLiteral("cd"));
     }
 
     void aDoubleClickIsOneClick()
