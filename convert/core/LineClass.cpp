@@ -330,7 +330,15 @@ Signs countSigns(QStringView line)
     std::size_t wordStart = 0;
     bool inWord = false;
     for (std::size_t i = 0; i < units.size(); ++i) {
-        const std::uint8_t flags = flagsOf(units[i]);
+        std::uint8_t flags = flagsOf(units[i]);
+        if (inWord) {
+            // Inside a word most units are letters that are no sign: nothing to count but
+            // the letter, which the word's first one has counted already.
+            while (flags == (LetterUnit | WordUnit) && ++i < units.size())
+                flags = flagsOf(units[i]);
+            if (i == units.size())
+                break;
+        }
         const bool letter = (flags & LetterUnit) != 0;
         const bool continues = (flags & WordUnit) != 0;
         signs.letters += letter;
