@@ -14,10 +14,11 @@ struct RunContext
 // and the kinds of its two neighbours, from one small table, so the scan needs no branch
 // per unit but the one that ends the run.
 //
-// A unit is unchanged when it is a letter no step touches, ا or أ, or an ASCII letter or
-// digit; or ی ێ و ۆ ل ڵ ر ڕ ه or a space before a letter that no mark can merge with;
-// or, but for ه where the word-final ه turns, one of those letters before a space. ر must
-// stand inside a word (the initial ر turns), and a space must not follow an opener.
+// A unit is unchanged when it is a letter no step touches, an ASCII letter or digit, or
+// a bracket; ی ێ و ۆ ل ڵ ر ڕ ه before a letter, or (but for a ه that may turn) at a word's
+// end; ا unless it follows ل with a mark after it; a separator not followed by a letter; a
+// space before a letter, an opener, an ASCII letter or the line's end, but not after an
+// opener. ر must stand inside a word (the initial ر turns), and ل before أ is ڵا.
 class UnchangedRun
 {
 public:
