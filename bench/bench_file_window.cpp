@@ -6,6 +6,7 @@
 
 #include "autosave/Autosave.h"
 #include "autosave/SavedTextSaver.h"
+#include "bench/BenchProgram.h"
 #include "bench/BenchTexts.h"
 #include "files/FileCommands.h"
 #include "files/FileDialogs.h"
@@ -57,17 +58,9 @@ struct Program
     FileCommands *commands = nullptr;
 };
 
-std::unique_ptr<Program> &programSlot()
-{
-    static std::unique_ptr<Program> instance;
-    return instance;
-}
-
 Program &program()
 {
-    if (!programSlot())
-        programSlot() = std::make_unique<Program>();
-    return *programSlot();
+    return BenchProgram<Program>::get();
 }
 
 // Turns the event loop until `done`, keeping the longest gap between two turns.
@@ -198,6 +191,6 @@ int main(int argc, char **argv)
     QApplication application(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
-    programSlot().reset();
+    BenchProgram<Program>::end();
     return 0;
 }

@@ -6,6 +6,7 @@
 
 #include "autosave/Autosave.h"
 #include "autosave/SavedTextSaver.h"
+#include "bench/BenchProgram.h"
 #include "keyboard/KeyboardTyping.h"
 #include "shell/Form3.h"
 #include "shell/IniSettingsStore.h"
@@ -58,18 +59,9 @@ struct Program
     Autosave *autosave = nullptr;
 };
 
-// Made at the first benchmark, ended before the application object.
-std::unique_ptr<Program> &programSlot()
-{
-    static std::unique_ptr<Program> instance;
-    return instance;
-}
-
 Program &program()
 {
-    if (!programSlot())
-        programSlot() = std::make_unique<Program>();
-    return *programSlot();
+    return BenchProgram<Program>::get();
 }
 
 void BM_Keystroke(benchmark::State &state)
@@ -115,6 +107,6 @@ int main(int argc, char **argv)
     QApplication application(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
-    programSlot().reset();
+    BenchProgram<Program>::end();
     return 0;
 }

@@ -157,7 +157,7 @@ constexpr bool unchanged(int before, Kind unit, Kind next, bool finalHehTurns)
         return (before & LamBefore) == 0 || next != StepUnit;
     case Separator:
         // A letter right after it would get a space.
-        return next == Space || next == AsciiAlnum || isPunctuation(next) || next == LineEnd;
+        return endsWord || next == AsciiAlnum;
     case Holding:
     case LamLetter:
     case RehLetter:
