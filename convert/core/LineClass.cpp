@@ -185,7 +185,7 @@ enum UnitFlag : std::uint8_t
 // The flags of every code unit in one table: a single load per unit, no test of its block.
 using UnitFlags = std::array<std::uint8_t, 0x10000>;
 
-UnitFlags unitFlags()
+constexpr UnitFlags unitFlags()
 {
     UnitFlags flags{};
     for (std::size_t c = 0; c < flags.size(); ++c)
@@ -219,7 +219,7 @@ UnitFlags unitFlags()
         flags[c] |= SignUnit;
     return flags;
 }
-const UnitFlags Flags = unitFlags();
+constexpr UnitFlags Flags = unitFlags();
 
 inline std::uint8_t flagsOf(char16_t c)
 {

@@ -85,7 +85,7 @@ constexpr BlockKinds latinBlockKinds()
 // The kind of every code unit in one table: one load per unit, no test of its block.
 using UnitKinds = std::array<Kind, 0x10000>;
 
-UnitKinds unitKinds()
+constexpr UnitKinds unitKinds()
 {
     UnitKinds kinds{};
     const BlockKinds latin = latinBlockKinds();
@@ -96,7 +96,7 @@ UnitKinds unitKinds()
     }
     return kinds;
 }
-const UnitKinds Kinds = unitKinds();
+constexpr UnitKinds Kinds = unitKinds();
 
 inline Kind kindOf(char16_t c)
 {
