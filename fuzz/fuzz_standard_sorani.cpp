@@ -2,9 +2,10 @@
 // off, any digit style and any origin, the pass must be idempotent, append without
 // touching what `out` held, leave every unit outside the Arabic script where it was
 // (spaces aside) and give what taking every unit through the steps gives; the classifier
-// must answer for every line.
+// must answer for every line, counting the same signs by windows as unit by unit.
 
 #include "convert/core/LineClass.h"
+#include "convert/core/LineSigns.h"
 #include "convert/core/StandardSorani.h"
 #include "fuzz/FuzzSupport.h"
 
@@ -78,6 +79,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     detail::standardizeLineUnitByUnit(line, steps, origin, plain);
     fuzzing::check(plain == once, "a run copied unchanged differs from the steps unit by unit");
 
+    fuzzing::check(detail::countSigns(line) == detail::countSignsUnitByUnit(line),
+                   "the signs counted by windows differ from those counted unit by unit");
     const LineClass c = classifyLine(line);
     fuzzing::check(int(c) >= 0 && int(c) < LineClassCount, "no such line class");
     LineClassTally tally;

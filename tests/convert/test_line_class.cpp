@@ -3,8 +3,10 @@
 // every line is classed right, and the tally's verdict.
 
 #include "convert/core/LineClass.h"
+#include "convert/core/LineSigns.h"
 #include "tests/support/CodeUnits.h"
 
+#include <QRandomGenerator>
 #include <QTest>
 
 using namespace pirtok;
@@ -89,6 +91,8 @@ private Q_SLOTS:
     void listedWordsOutvoteALegacySign_data();
     void listedWordsOutvoteALegacySign();
     void mixedBook();
+    void windowedCountAgreesWithThePlainOne_data();
+    void windowedCountAgreesWithThePlainOne();
     void summary_data();
     void summary();
     void names();
@@ -257,6 +261,72 @@ void TestLineClass::mixedBook()
     QCOMPARE(tally.total(), qint64(std::size(book)));
     QCOMPARE(tally.count(LineClass::Neutral), qint64(3));
     QCOMPARE(tally.summary(), QStringLiteral("ali-k (2 lines), zarnegar (2), unicode (2), arabic (1)"));
+}
+
+// Lines of random pieces, short and long (the count takes 58 units at a time), dense with
+// the units whose neighbours matter, so that each rule meets a window's borders.
+void TestLineClass::windowedCountAgreesWithThePlainOne_data()
+{
+    QTest::addColumn<QStringList>("pieces");
+    QTest::addColumn<int>("longest"); // pieces in a line
+    const auto unitsOf = [](const char16_t *units) {
+        QStringList pieces;
+        for (QChar unit : text(units))
+            pieces.append(QString(unit));
+        return pieces;
+    };
+    // ة ه ي ى و ی ل ا ر ث م ب ف ع ك: the letters the rules look at, beside and inside words.
+    const QStringList legacy = unitsOf(
+        u"\u0629\u0647\u064A\u0649\u0648\u06CC\u0644\u0627\u0631\u062B\u0645\u0628\u0641\u0639\u0643");
+    // the marks, ZWNJ, ZWJ, RLM, ٰ and a mark no rule reads
+    const QStringList marks =
+        unitsOf(u"\u064B\u064C\u064D\u064E\u064F\u0650\u0651\u0652\u200C\u200D\u200F\u0670\u0653");
+    // چ ژ گ پ ک ص إ ط أ ە ێ ڵ ڕ ۆ ڤ
+    const QStringList rare = unitsOf(
+        u"\u0686\u0698\u06AF\u067E\u06A9\u0635\u0625\u0637\u0623\u06D5\u06CE\u06B5\u0695\u06C6\u06A4");
+    const QStringList apart{QStringLiteral(" "), QStringLiteral(" "), QStringLiteral("."),
+                            QStringLiteral("a1")};
+    // في على إلى عن هذا هذه التي الذي است را که این برای می‌ ال, and near misses: فين علي
+    // برا
+    const QStringList words =
+        unitsOf(u"\u0641\u064A\u0639\u0644\u0649\u0625\u0646\u0647\u0630\u0627\u062A") +
+        QString(text(u"\u0641\u064A \u0639\u0644\u0649 \u0625\u0644\u0649 \u0639\u0646 "
+                     u"\u0647\u0630\u0627 \u0647\u0630\u0647 \u0627\u0644\u062A\u064A "
+                     u"\u0627\u0644\u0630\u064A \u0627\u0633\u062A \u0631\u0627 \u06A9\u0647 "
+                     u"\u0627\u06CC\u0646 \u0628\u0631\u0627\u06CC \u0645\u06CC\u200C \u0627\u0644 "
+                     u"\u0641\u064A\u0646 \u0639\u0644\u064A \u0628\u0631\u0627"))
+            .split(u' ') +
+        apart + apart + apart;
+    QTest::newRow("legacy letters and spaces") << legacy + apart << 200;
+    QTest::newRow("marks after letters") << legacy + marks + apart << 200;
+    QTest::newRow("runs of marks") << legacy.mid(0, 3) + marks + marks + apart << 200;
+    QTest::newRow("every unit the rules read") << legacy + marks + rare + apart << 200;
+    QTest::newRow("long words, few breaks")
+        << legacy + marks + rare + QStringList{QStringLiteral(" ")} << 600;
+    QTest::newRow("short lines") << legacy + marks + rare + apart << 12;
+    QTest::newRow("listed words, near misses and parts of them") << words << 80;
+}
+
+void TestLineClass::windowedCountAgreesWithThePlainOne()
+{
+    QFETCH(QStringList, pieces);
+    QFETCH(int, longest);
+    QRandomGenerator random(41);
+    for (int round = 0; round < 2000; ++round) {
+        QString line;
+        for (int i = random.bounded(longest + 1); i > 0; --i)
+            line += pieces.at(random.bounded(int(pieces.size())));
+        const detail::LineSigns windowed = detail::countSigns(line);
+        const detail::LineSigns plain = detail::countSignsUnitByUnit(line);
+        for (int sign = 0; sign < detail::SignCount; ++sign)
+            if (windowed.counts[sign] != plain.counts[sign])
+                QFAIL(qPrintable(
+                    QStringLiteral("sign %1 counted %2 times by windows, %3 times unit by unit, in %4")
+                        .arg(sign)
+                        .arg(windowed.counts[sign])
+                        .arg(plain.counts[sign])
+                        .arg(codeunits::codes(line))));
+    }
 }
 
 void TestLineClass::summary_data()

@@ -1,0 +1,479 @@
+// The signs of a line counted a window of units at a time. Every unit gets a kind from one
+// table; each kind a window holds becomes a bit mask over the window, and every sign is a
+// popcount of masks combined with their neighbours' masks shifted by a unit or two. The
+// walk has no branch that depends on a unit, which is where a per-unit walk spends its
+// time: in Kurdish-font text a third of the units are word ends or signs.
+
+#include "convert/core/ArabicScript.h"
+#include "convert/core/LineSigns.h"
+
+#include <array>
+#include <cstdint>
+#include <cstring>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
+namespace pirtok::detail {
+
+namespace {
+
+using namespace arabic;
+
+using Mask = std::uint64_t; // bit j: the window's unit j
+
+// What the count needs to know of a unit. The kinds that continue a word come after
+// those that do not, and letters come last, so that both are a single comparison.
+enum class Kind : std::uint8_t
+{
+    Apart, // no part of a word
+    RlmMark,
+    // part of a word, no letter
+    Joiner, // a mark or joiner no sign looks at
+    ZwnjMark,
+    FathaMark,
+    KasraMark,
+    ShaddaMark,
+    DammaMark,
+    SukunMark,
+    FathatanMark,
+    DammatanMark,
+    KasratanMark,
+    // letters
+    Letter,    // a letter no sign looks at
+    ListStart, // a letter no sign looks at, but a listed word starts with it
+    TehMarbutaLetter,
+    HehLetter,
+    MarkBase, // ي ى و, beside ی and ل below: they carry the Ali family's and Zarnegar's marks
+    FarsiYehLetter,
+    LamLetter,
+    AlefLetter,
+    RehLetter,
+    ThehLetter,
+    MeemLetter,
+    TahLetter,
+    AlefHamzaAboveLetter,
+    RealKurdish, // چ ژ گ
+    PehLetter,
+    KehehLetter,
+    SadLetter,
+    AlefHamzaBelowLetter,
+    KurdishOnly, // ە ێ ڵ ڕ ۆ
+    VehLetter,
+    Count
+};
+constexpr int KindCount = int(Kind::Count);
+static_assert(KindCount <= 32, "a window's kinds are a 32-bit set");
+
+constexpr std::uint32_t bitOf(Kind kind)
+{
+    return std::uint32_t(1) << int(kind);
+}
+
+// Kinds most lines of Kurdish-font text never hold, in three runs of the enumeration; their
+// masks are made only for a window that holds one of them.
+struct KindRun
+{
+    Kind first;
+    Kind last;
+};
+constexpr KindRun RareKinds[] = {{Kind::RlmMark, Kind::RlmMark},
+                                 {Kind::ShaddaMark, Kind::KasratanMark},
+                                 {Kind::RealKurdish, Kind::VehLetter}};
+
+using KindTable = std::array<Kind, 0x10000>;
+
+constexpr KindTable kindTable()
+{
+    KindTable kinds{};
+    for (std::size_t c = 0; c < kinds.size(); ++c)
+        kinds[c] = isLetter(char16_t(c))        ? Kind::Letter
+                   : continuesWord(char16_t(c)) ? Kind::Joiner
+                                                : Kind::Apart;
+    for (std::u16string_view word : ArabicWordList)
+        kinds[word[0]] = Kind::ListStart;
+    for (std::u16string_view word : PersianWordList)
+        kinds[word[0]] = Kind::ListStart;
+    // The signs' own kinds take over the first letters they share with the lists.
+    const std::pair<char16_t, Kind> signs[] = {
+        {Rlm, Kind::RlmMark},
+        {Zwnj, Kind::ZwnjMark},
+        {Fatha, Kind::FathaMark},
+        {Kasra, Kind::KasraMark},
+        {Shadda, Kind::ShaddaMark},
+        {Damma, Kind::DammaMark},
+        {Sukun, Kind::SukunMark},
+        {Fathatan, Kind::FathatanMark},
+        {Dammatan, Kind::DammatanMark},
+        {Kasratan, Kind::KasratanMark},
+        {TehMarbuta, Kind::TehMarbutaLetter},
+        {Heh, Kind::HehLetter},
+        {Yeh, Kind::MarkBase},
+        {AlefMaksura, Kind::MarkBase},
+        {Waw, Kind::MarkBase},
+        {FarsiYeh, Kind::FarsiYehLetter},
+        {Lam, Kind::LamLetter},
+        {Alef, Kind::AlefLetter},
+        {Reh, Kind::RehLetter},
+        {Theh, Kind::ThehLetter},
+        {PersianPrefix[0], Kind::MeemLetter},
+        {Tah, Kind::TahLetter},
+        {AlefHamzaAbove, Kind::AlefHamzaAboveLetter},
+        {Tcheh, Kind::RealKurdish},
+        {Jeh, Kind::RealKurdish},
+        {Gaf, Kind::RealKurdish},
+        {Peh, Kind::PehLetter},
+        {Keheh, Kind::KehehLetter},
+        {Sad, Kind::SadLetter},
+        {AlefHamzaBelow, Kind::AlefHamzaBelowLetter},
+        {Ae, Kind::KurdishOnly},
+        {Ee, Kind::KurdishOnly},
+        {Lhe, Kind::KurdishOnly},
+        {Rreh, Kind::KurdishOnly},
+        {Oe, Kind::KurdishOnly},
+        {arabic::Veh, Kind::VehLetter},
+    };
+    for (const auto &[unit, kind] : signs)
+        kinds[unit] = kind;
+    return kinds;
+}
+constexpr KindTable Kinds = kindTable();
+
+// The kinds a listed word may start with: a window's short words are looked up only when
+// they start with one of them.
+constexpr std::uint32_t listStartKinds()
+{
+    std::uint32_t set = 0;
+    for (std::u16string_view word : ArabicWordList)
+        set |= bitOf(Kinds[word[0]]);
+    for (std::u16string_view word : PersianWordList)
+        set |= bitOf(Kinds[word[0]]);
+    return set;
+}
+constexpr std::uint32_t ListStartKinds = listStartKinds();
+static_assert((ListStartKinds &
+               ~(bitOf(Kind::ListStart) | bitOf(Kind::HehLetter) | bitOf(Kind::AlefLetter) |
+                 bitOf(Kind::RehLetter) | bitOf(Kind::KehehLetter) | bitOf(Kind::AlefHamzaBelowLetter))) == 0,
+              "every kind a listed word starts with is looked at");
+
+// ---- the word lists, looked up by a word's first four units packed into one number
+
+constexpr std::size_t LongestListedWord = 4;
+
+constexpr std::uint64_t packHead(std::u16string_view word)
+{
+    std::uint64_t head = 0;
+    for (std::size_t i = 0; i < LongestListedWord; ++i)
+        head = (head << 16) | (i < word.size() ? word[i] : 0);
+    return head;
+}
+
+enum class Listed : std::uint8_t
+{
+    No,
+    Arabic,
+    Persian
+};
+struct ListedWord
+{
+    std::uint64_t head = 0;
+    Listed list = Listed::No;
+};
+constexpr int ListedSlotBits = 5;
+using ListedTable = std::array<ListedWord, std::size_t(1) << ListedSlotBits>;
+
+constexpr std::size_t slotOf(std::uint64_t head, std::uint64_t multiplier)
+{
+    return std::size_t((head * multiplier) >> (64 - ListedSlotBits));
+}
+
+// Fills the table with `multiplier`; false when two heads would share a slot.
+constexpr bool fillListed(ListedTable &table, std::uint64_t multiplier)
+{
+    table = {};
+    const auto place = [&](std::u16string_view word, Listed list) {
+        ListedWord &slot = table[slotOf(packHead(word), multiplier)];
+        if (slot.list != Listed::No)
+            return false;
+        slot = {packHead(word), list};
+        return true;
+    };
+    for (std::u16string_view word : ArabicWordList)
+        if (!place(word, Listed::Arabic))
+            return false;
+    for (std::u16string_view word : PersianWordList)
+        if (!place(word, Listed::Persian))
+            return false;
+    return true;
+}
+
+struct ListedWords
+{
+    ListedTable table{};
+    std::uint64_t multiplier = 0;
+};
+
+// Both lists in one table with a slot for each head, found by a multiplication searched for
+// at compile time: one comparison tells whether a word is listed, and on which list.
+constexpr ListedWords listedWords()
+{
+    ListedWords words;
+    for (words.multiplier = 0x9E3779B97F4A7C15u; !fillListed(words.table, words.multiplier);
+         words.multiplier += 2) {
+    }
+    return words;
+}
+constexpr ListedWords Listing = listedWords();
+
+// Which list holds the word of `size` units (2 to 4) at `at`.
+inline Listed listOf(const char16_t *at, std::size_t size)
+{
+    std::uint64_t head = 0;
+    for (std::size_t i = 0; i < LongestListedWord; ++i)
+        head = (head << 16) | (i < size ? at[i] : 0);
+    const ListedWord &slot = Listing.table[slotOf(head, Listing.multiplier)];
+    return slot.head == head ? slot.list : Listed::No;
+}
+
+// ---- windows
+
+// A window sees two units before the ones it counts (ل ا before a mark) and four after
+// (a word's end up to three units on, and the unit after it).
+constexpr int WindowUnits = 64;
+constexpr int Behind = 2;
+constexpr int Ahead = 4;
+constexpr int Counted = WindowUnits - Behind - Ahead;
+constexpr Mask BehindBits = (Mask(1) << Behind) - 1;
+
+// A window's kinds, one byte each, and the masks made from them.
+class KindBytes
+{
+public:
+    explicit KindBytes(const std::uint8_t *bytes)
+    {
+#if defined(__SSE2__)
+        for (int v = 0; v < 4; ++v)
+            m_vectors[v] = _mm_load_si128(reinterpret_cast<const __m128i *>(bytes) + v);
+#else
+        std::memcpy(m_bytes, bytes, WindowUnits);
+#endif
+    }
+
+    Mask equal(Kind kind) const
+    {
+#if defined(__SSE2__)
+        const __m128i k = _mm_set1_epi8(char(kind));
+        return gather([&](__m128i v) { return _mm_cmpeq_epi8(v, k); });
+#else
+        return scalar([&](std::uint8_t b) { return b == std::uint8_t(kind); });
+#endif
+    }
+
+    Mask atLeast(Kind kind) const
+    {
+#if defined(__SSE2__)
+        const __m128i below = _mm_set1_epi8(char(int(kind) - 1));
+        return gather([&](__m128i v) { return _mm_cmpgt_epi8(v, below); });
+#else
+        return scalar([&](std::uint8_t b) { return b >= std::uint8_t(kind); });
+#endif
+    }
+
+    template <std::size_t N> bool holdsAny(const KindRun (&runs)[N]) const
+    {
+#if defined(__SSE2__)
+        __m128i held = _mm_setzero_si128();
+        for (const KindRun &run : runs) {
+            const __m128i below = _mm_set1_epi8(char(int(run.first) - 1));
+            const __m128i above = _mm_set1_epi8(char(int(run.last) + 1));
+            for (const __m128i &v : m_vectors)
+                held = _mm_or_si128(held, _mm_and_si128(_mm_cmpgt_epi8(v, below), _mm_cmplt_epi8(v, above)));
+        }
+        return _mm_movemask_epi8(held) != 0;
+#else
+        for (const KindRun &run : runs)
+            if (scalar([&](std::uint8_t b) {
+                    return b >= std::uint8_t(run.first) && b <= std::uint8_t(run.last);
+                }))
+                return true;
+        return false;
+#endif
+    }
+
+private:
+#if defined(__SSE2__)
+    template <typename Test> Mask gather(Test test) const
+    {
+        Mask mask = 0;
+        for (int v = 0; v < 4; ++v)
+            mask |= Mask(std::uint16_t(_mm_movemask_epi8(test(m_vectors[v])))) << (16 * v);
+        return mask;
+    }
+    __m128i m_vectors[4];
+#else
+    template <typename Test> Mask scalar(Test test) const
+    {
+        Mask mask = 0;
+        for (int j = 0; j < WindowUnits; ++j)
+            mask |= Mask(test(m_bytes[j])) << j;
+        return mask;
+    }
+    std::uint8_t m_bytes[WindowUnits];
+#endif
+};
+
+[[gnu::always_inline]] inline int count(Mask mask)
+{
+    return __builtin_popcountll(mask);
+}
+
+class WindowCounter
+{
+public:
+    WindowCounter(std::u16string_view units, LineSigns &signs) : m_units(units), m_signs(signs) {}
+
+    // Counts the units from `start` on, up to `Counted` of them.
+    [[gnu::always_inline]] inline void countFrom(std::size_t start);
+
+private:
+    std::u16string_view m_units;
+    LineSigns &m_signs;
+    Mask m_wordCarry = 0; // which of the window's units before `start` are in a word
+};
+
+void WindowCounter::countFrom(std::size_t start)
+{
+    // The window's kinds, Apart beyond the line's ends.
+    const std::ptrdiff_t base = std::ptrdiff_t(start) - Behind; // the window's first unit
+    alignas(16) std::uint8_t bytes[WindowUnits] = {};
+    const std::ptrdiff_t end = std::min(std::ptrdiff_t(m_units.size()), base + WindowUnits);
+    for (std::ptrdiff_t i = std::max<std::ptrdiff_t>(base, 0); i < end; ++i)
+        bytes[i - base] = std::uint8_t(Kinds[m_units[std::size_t(i)]]);
+    const KindBytes kinds(bytes);
+    const std::size_t countedHere = std::min<std::size_t>(Counted, m_units.size() - start);
+    const Mask counted = ((Mask(1) << countedHere) - 1) << Behind;
+
+    // Words: letters, and after a letter the marks and joiners that continue it.
+    const Mask letters = kinds.atLeast(Kind::Letter);
+    const Mask marks = kinds.atLeast(Kind::Joiner) & ~letters & ~BehindBits;
+    const Mask knownLetters = (letters & ~BehindBits) | m_wordCarry;
+    const Mask markRunStarts = marks & ~(marks << 1) & (knownLetters << 1);
+    const Mask inWord = knownLetters | (((marks + markRunStarts) ^ marks) & marks);
+    m_wordCarry = (inWord >> Counted) & BehindBits;
+    const Mask wordEnds = inWord & ~(inWord >> 1);
+    const Mask wordStarts = inWord & ~(inWord << 1);
+
+    const auto mask = [&](Kind kind) { return kinds.equal(kind); };
+    const Mask teh = mask(Kind::TehMarbutaLetter);
+    const Mask heh = mask(Kind::HehLetter);
+    const Mask lam = mask(Kind::LamLetter);
+    const Mask alef = mask(Kind::AlefLetter);
+    const Mask reh = mask(Kind::RehLetter);
+    const Mask fatha = mask(Kind::FathaMark);
+    const Mask kasra = mask(Kind::KasraMark);
+    const Mask zwnj = mask(Kind::ZwnjMark);
+    const Mask farsiYeh = mask(Kind::FarsiYehLetter);
+    const Mask afterLetter = letters << 1;
+    const Mask beforeLetter = letters >> 1;
+    const Mask afterReh = reh << 1;
+    // ی ي ى و ل before the unit, or ل ا.
+    const Mask afterMarkBase = ((mask(Kind::MarkBase) | farsiYeh | lam) << 1) | ((alef << 1) & (lam << 2));
+
+    LineSigns &s = m_signs;
+    s[Letters] += count(letters & counted);
+    s[TehInside] += count(teh & beforeLetter & counted);
+    s[TehFinal] += count(teh & wordEnds & counted);
+    s[TehShortWord] += count(teh & wordEnds & (wordStarts << 1) & counted);
+    s[ThehFinal] += count(mask(Kind::ThehLetter) & wordEnds & ~wordStarts & counted);
+    s[MarkPairs] += count(((fatha & afterMarkBase) | (kasra & afterReh)) & counted);
+    s[HehZwnj] += count(heh & (zwnj >> 1) & counted);
+    s[TahLetter] += count(mask(Kind::TahLetter) & counted);
+    s[AlefHamzaInside] +=
+        count(mask(Kind::AlefHamzaAboveLetter) & (afterLetter & ~(lam << 1)) & beforeLetter & counted);
+    Mask otherMarks = fatha | kasra;
+    Mask listStarts = 0;
+    if (kinds.holdsAny(RareKinds)) {
+        const Mask dammatan = mask(Kind::DammatanMark);
+        const Mask kasratan = mask(Kind::KasratanMark);
+        const Mask fathatan = mask(Kind::FathatanMark);
+        const Mask sukun = mask(Kind::SukunMark);
+        const Mask damma = mask(Kind::DammaMark);
+        const Mask veh = mask(Kind::VehLetter);
+        const Mask keheh = mask(Kind::KehehLetter);
+        const Mask alefHamzaBelow = mask(Kind::AlefHamzaBelowLetter);
+        const Mask v = (dammatan & afterMarkBase) | (kasratan & afterReh);
+        s[HehRlm] += count(heh & (mask(Kind::RlmMark) >> 1) & counted);
+        s[VInside] += count(v & beforeLetter & counted);
+        s[VFinal] += count(v & ~beforeLetter & counted);
+        otherMarks |= ((dammatan | kasratan) & ~v) | fathatan | sukun | damma | mask(Kind::ShaddaMark);
+        s[TanwinSukun] += count((dammatan | kasratan | fathatan | sukun) & counted);
+        s[DammaSukun] += count((damma | sukun) & counted);
+        s[KurdishLetters] += count((mask(Kind::KurdishOnly) | veh) & counted);
+        s[Veh] += count(veh & counted);
+        s[RealKurdish] += count(mask(Kind::RealKurdish) & counted);
+        s[RealPeh] += count(mask(Kind::PehLetter) & counted);
+        s[RealKeheh] += count(keheh & counted);
+        s[SadLetter] += count(mask(Kind::SadLetter) & counted);
+        s[LamAlefHamzaBelow] += count(alefHamzaBelow & (lam << 1) & counted);
+        listStarts = keheh | alefHamzaBelow;
+    }
+    s[OtherMarks] += count(otherMarks & counted);
+
+    // A word's signs count where it starts.
+    const Mask starts = wordStarts & counted;
+    s[Article] += count(starts & alef & (lam >> 1) & (inWord >> 2) & (inWord >> 3));
+    const Mask prefixed = starts & mask(Kind::MeemLetter) & (farsiYeh >> 1) & (zwnj >> 2);
+    s[PersianWords] += count(prefixed);
+    // Listed words have two to four units.
+    const Mask shortWords = starts & ~wordEnds & ((wordEnds >> 1) | (wordEnds >> 2) | (wordEnds >> 3));
+    listStarts |= mask(Kind::ListStart) | heh | alef | reh;
+    for (Mask candidates = shortWords & listStarts; candidates != 0; candidates &= candidates - 1) {
+        const int j = __builtin_ctzll(candidates);
+        const std::size_t size = std::size_t(__builtin_ctzll(wordEnds >> j)) + 1;
+        const Listed list = listOf(m_units.data() + (base + j), size);
+        s[ArabicWords] += list == Listed::Arabic;
+        s[PersianWords] += list == Listed::Persian;
+    }
+}
+
+[[gnu::always_inline]] inline LineSigns countByWindows(QStringView line)
+{
+    const std::u16string_view units(reinterpret_cast<const char16_t *>(line.utf16()),
+                                    std::size_t(line.size()));
+    LineSigns signs;
+    WindowCounter counter(units, signs);
+    for (std::size_t start = 0; start < units.size(); start += Counted)
+        counter.countFrom(start);
+    return signs;
+}
+
+#if defined(__x86_64__)
+// The same count with the processor's popcount instruction, where it has one.
+__attribute__((target("popcnt"))) LineSigns countByWindowsWithPopcnt(QStringView line)
+{
+    return countByWindows(line);
+}
+
+bool hasPopcnt()
+{
+    static const bool has = [] {
+        __builtin_cpu_init();
+        return __builtin_cpu_supports("popcnt") != 0;
+    }();
+    return has;
+}
+#endif
+
+} // namespace
+
+LineSigns countSigns(QStringView line)
+{
+#if defined(__x86_64__)
+    if (hasPopcnt())
+        return countByWindowsWithPopcnt(line);
+#endif
+    return countByWindows(line);
+}
+
+} // namespace pirtok::detail
