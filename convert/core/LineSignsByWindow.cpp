@@ -86,11 +86,13 @@ using KindTable = std::array<Kind, 0x10000>;
 
 constexpr KindTable kindTable()
 {
+    // Only the Arabic block's units and the joiners are letters or continue a word, so only
+    // they are asked: asking all 64K units takes a compiler longer than it will go.
     KindTable kinds{};
-    for (std::size_t c = 0; c < kinds.size(); ++c)
-        kinds[c] = isLetter(char16_t(c))        ? Kind::Letter
-                   : continuesWord(char16_t(c)) ? Kind::Joiner
-                                                : Kind::Apart;
+    for (char16_t c = 0x0600; c <= 0x06FF; ++c)
+        kinds[c] = isLetter(c) ? Kind::Letter : continuesWord(c) ? Kind::Joiner : Kind::Apart;
+    for (char16_t c : {Zwnj, Zwj})
+        kinds[c] = Kind::Joiner;
     for (std::u16string_view word : ArabicWordList)
         kinds[word[0]] = Kind::ListStart;
     for (std::u16string_view word : PersianWordList)

@@ -93,6 +93,7 @@ private Q_SLOTS:
     void mixedBook();
     void windowedCountAgreesWithThePlainOne_data();
     void windowedCountAgreesWithThePlainOne();
+    void everyUnitCountsAlikeBothWays();
     void summary_data();
     void summary();
     void names();
@@ -286,8 +287,8 @@ void TestLineClass::windowedCountAgreesWithThePlainOne_data()
         u"\u0686\u0698\u06AF\u067E\u06A9\u0635\u0625\u0637\u0623\u06D5\u06CE\u06B5\u0695\u06C6\u06A4");
     const QStringList apart{QStringLiteral(" "), QStringLiteral(" "), QStringLiteral("."),
                             QStringLiteral("a1")};
-    // في على إلى عن هذا هذه التي الذي است را که این برای می‌ ال, and near misses: فين علي
-    // برا
+    // في على إلى عن هذا هذه التي الذي است را که این برای می‌ ال, and near misses: فين
+    // علي برا
     const QStringList words =
         unitsOf(u"\u0641\u064A\u0639\u0644\u0649\u0625\u0646\u0647\u0630\u0627\u062A") +
         QString(text(u"\u0641\u064A \u0639\u0644\u0649 \u0625\u0644\u0649 \u0639\u0646 "
@@ -326,6 +327,22 @@ void TestLineClass::windowedCountAgreesWithThePlainOne()
                         .arg(windowed.counts[sign])
                         .arg(plain.counts[sign])
                         .arg(codeunits::codes(line))));
+    }
+}
+
+// Each of the 64K code units after ة and after ل: whether it is a letter, continues the
+// word or is a sign, both counts must see it alike.
+void TestLineClass::everyUnitCountsAlikeBothWays()
+{
+    const QString lam = text(u"\u0644");
+    const QString teh = text(u"\u0629");
+    for (int first = 0; first <= 0xFFFF; first += 40) {
+        QString line;
+        for (int unit = first; unit < first + 40 && unit <= 0xFFFF; ++unit)
+            line += (unit % 2 ? teh : lam) + QChar(char16_t(unit));
+        const detail::LineSigns windowed = detail::countSigns(line);
+        const detail::LineSigns plain = detail::countSignsUnitByUnit(line);
+        QVERIFY2(windowed == plain, qPrintable(codeunits::codes(line)));
     }
 }
 
