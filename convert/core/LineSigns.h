@@ -55,8 +55,8 @@ struct LineSigns
 {
     alignas(16) std::array<int, SignCount> counts{};
 
-    int operator[](Sign sign) const { return counts[sign]; }
-    int &operator[](Sign sign) { return counts[sign]; }
+    int operator[](Sign sign) const { return counts[std::size_t(sign)]; }
+    int &operator[](Sign sign) { return counts[std::size_t(sign)]; }
     bool operator==(const LineSigns &other) const { return counts == other.counts; }
     bool operator!=(const LineSigns &other) const { return counts != other.counts; }
 };
@@ -77,6 +77,43 @@ constexpr std::size_t ShortestWithArticle = 4;
 
 LineSigns countSigns(QStringView line);           // a window at a time
 LineSigns countSignsUnitByUnit(QStringView line); // the plain reading
-LineClass classOf(const LineSigns &signs);
+
+inline LineClass aliVariant(const LineSigns &s)
+{
+    const int dylan = 2 * s[ThehFinal] + 2 * s[RealKurdish] + 4 * s[LamAlefHamzaBelow] - 2 * s[TahLetter];
+    const int web = 2 * s[AlefHamzaInside] + 2 * s[RealKeheh] + 2 * s[DammaSukun] + s[SadLetter] +
+                    (s[RealKurdish] == 0 ? s[RealPeh] : 0);
+    if (dylan >= 2 && dylan > web)
+        return LineClass::Dylan;
+    if (web >= 2)
+        return LineClass::AliWeb;
+    return LineClass::AliK;
+}
+
+// The class of a line with `s`. Inline, so that a count made beside it can stay in registers.
+inline LineClass classOf(const LineSigns &s)
+{
+    if (s[Letters] == 0)
+        return LineClass::Neutral;
+    // Letters no legacy writing has: the line is Unicode whatever else it holds.
+    if (s[KurdishLetters] > 0 && s[KurdishLetters] != s[Veh])
+        return LineClass::Unicode;
+    if (s[VInside] > 0 || s[HehRlm] > 0 || (s[VFinal] > 0 && s[OtherMarks] == 0))
+        return LineClass::Zarnegar;
+    // Zarnegar may hold a real ڤ. Persian writes ه + ZWNJ too (خانه‌ها); only its words tell
+    // it apart then.
+    if (s[KurdishLetters] > 0 || (s[HehZwnj] > 0 && s[PersianWords] == 0))
+        return LineClass::Unicode;
+    const int foreign = 2 * s[ArabicWords] + 2 * s[PersianWords] + s[Article] + s[TanwinSukun];
+    int ali = 3 * s[TehInside] + 2 * s[TehShortWord] + (s[TanwinSukun] == 0 ? 2 * s[MarkPairs] : 0);
+    if (s[ArabicWords] == 0 && s[PersianWords] == 0 && s[Article] == 0)
+        ali += s[TehFinal];
+    if (ali > foreign)
+        return aliVariant(s);
+    return LineClass::Arabic;
+}
+
+// classOf(countSigns(line)), with the count kept in registers.
+LineClass classifyByWindows(QStringView line);
 
 } // namespace pirtok::detail

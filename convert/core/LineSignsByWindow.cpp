@@ -71,18 +71,24 @@ constexpr std::uint32_t bitOf(Kind kind)
     return std::uint32_t(1) << int(kind);
 }
 
-// Kinds most lines of Kurdish-font text never hold, in three runs of the enumeration; their
-// masks are made only for a window that holds one of them.
-struct KindRun
-{
-    Kind first;
-    Kind last;
-};
-constexpr KindRun RareKinds[] = {{Kind::RlmMark, Kind::RlmMark},
-                                 {Kind::ShaddaMark, Kind::KasratanMark},
-                                 {Kind::RealKurdish, Kind::VehLetter}};
+// Kinds most lines of Kurdish-font text never hold; their masks are made only for a window
+// that holds one of them. Their bytes carry RareBit, so that one OR over the window tells.
+constexpr std::uint32_t RareKinds =
+    bitOf(Kind::RlmMark) | bitOf(Kind::ShaddaMark) | bitOf(Kind::DammaMark) | bitOf(Kind::SukunMark) |
+    bitOf(Kind::FathatanMark) | bitOf(Kind::DammatanMark) | bitOf(Kind::KasratanMark) |
+    bitOf(Kind::RealKurdish) | bitOf(Kind::PehLetter) | bitOf(Kind::KehehLetter) | bitOf(Kind::SadLetter) |
+    bitOf(Kind::AlefHamzaBelowLetter) | bitOf(Kind::KurdishOnly) | bitOf(Kind::VehLetter);
+constexpr std::uint8_t RareBit = 0x80;
+constexpr std::uint8_t KindBits = 0x7F;
+static_assert(KindCount <= KindBits, "a kind fits beside the rare bit");
 
-using KindTable = std::array<Kind, 0x10000>;
+// The byte a window holds for a unit of `kind`.
+constexpr std::uint8_t byteOf(Kind kind)
+{
+    return std::uint8_t(int(kind) | ((RareKinds & bitOf(kind)) ? RareBit : 0));
+}
+
+using KindTable = std::array<std::uint8_t, 0x10000>; // the byte of each unit's kind
 
 constexpr KindTable kindTable()
 {
@@ -90,13 +96,13 @@ constexpr KindTable kindTable()
     // they are asked: asking all 64K units takes a compiler longer than it will go.
     KindTable kinds{};
     for (char16_t c = 0x0600; c <= 0x06FF; ++c)
-        kinds[c] = isLetter(c) ? Kind::Letter : continuesWord(c) ? Kind::Joiner : Kind::Apart;
+        kinds[c] = byteOf(isLetter(c) ? Kind::Letter : continuesWord(c) ? Kind::Joiner : Kind::Apart);
     for (char16_t c : {Zwnj, Zwj})
-        kinds[c] = Kind::Joiner;
+        kinds[c] = byteOf(Kind::Joiner);
     for (std::u16string_view word : ArabicWordList)
-        kinds[word[0]] = Kind::ListStart;
+        kinds[word[0]] = byteOf(Kind::ListStart);
     for (std::u16string_view word : PersianWordList)
-        kinds[word[0]] = Kind::ListStart;
+        kinds[word[0]] = byteOf(Kind::ListStart);
     // The signs' own kinds take over the first letters they share with the lists.
     const std::pair<char16_t, Kind> signs[] = {
         {Rlm, Kind::RlmMark},
@@ -137,7 +143,7 @@ constexpr KindTable kindTable()
         {arabic::Veh, Kind::VehLetter},
     };
     for (const auto &[unit, kind] : signs)
-        kinds[unit] = kind;
+        kinds[unit] = byteOf(kind);
     return kinds;
 }
 constexpr KindTable Kinds = kindTable();
@@ -148,9 +154,9 @@ constexpr std::uint32_t listStartKinds()
 {
     std::uint32_t set = 0;
     for (std::u16string_view word : ArabicWordList)
-        set |= bitOf(Kinds[word[0]]);
+        set |= bitOf(Kind(Kinds[word[0]] & KindBits));
     for (std::u16string_view word : PersianWordList)
-        set |= bitOf(Kinds[word[0]]);
+        set |= bitOf(Kind(Kinds[word[0]] & KindBits));
     return set;
 }
 constexpr std::uint32_t ListStartKinds = listStartKinds();
@@ -255,8 +261,11 @@ public:
     explicit KindBytes(const std::uint8_t *bytes)
     {
 #if defined(__SSE2__)
-        for (int v = 0; v < 4; ++v)
+        const __m128i kindBits = _mm_set1_epi8(char(KindBits));
+        for (int v = 0; v < 4; ++v) {
             m_vectors[v] = _mm_load_si128(reinterpret_cast<const __m128i *>(bytes) + v);
+            m_kinds[v] = _mm_and_si128(m_vectors[v], kindBits);
+        }
 #else
         std::memcpy(m_bytes, bytes, WindowUnits);
 #endif
@@ -265,10 +274,10 @@ public:
     Mask equal(Kind kind) const
     {
 #if defined(__SSE2__)
-        const __m128i k = _mm_set1_epi8(char(kind));
-        return gather([&](__m128i v) { return _mm_cmpeq_epi8(v, k); });
+        const __m128i k = _mm_set1_epi8(char(byteOf(kind)));
+        return gather(m_vectors, [&](__m128i v) { return _mm_cmpeq_epi8(v, k); });
 #else
-        return scalar([&](std::uint8_t b) { return b == std::uint8_t(kind); });
+        return scalar([&](std::uint8_t b) { return b == byteOf(kind); });
 #endif
     }
 
@@ -276,43 +285,34 @@ public:
     {
 #if defined(__SSE2__)
         const __m128i below = _mm_set1_epi8(char(int(kind) - 1));
-        return gather([&](__m128i v) { return _mm_cmpgt_epi8(v, below); });
+        return gather(m_kinds, [&](__m128i v) { return _mm_cmpgt_epi8(v, below); });
 #else
-        return scalar([&](std::uint8_t b) { return b >= std::uint8_t(kind); });
+        return scalar([&](std::uint8_t b) { return (b & KindBits) >= std::uint8_t(kind); });
 #endif
     }
 
-    template <std::size_t N> bool holdsAny(const KindRun (&runs)[N]) const
+    bool holdsRare() const
     {
 #if defined(__SSE2__)
-        __m128i held = _mm_setzero_si128();
-        for (const KindRun &run : runs) {
-            const __m128i below = _mm_set1_epi8(char(int(run.first) - 1));
-            const __m128i above = _mm_set1_epi8(char(int(run.last) + 1));
-            for (const __m128i &v : m_vectors)
-                held = _mm_or_si128(held, _mm_and_si128(_mm_cmpgt_epi8(v, below), _mm_cmplt_epi8(v, above)));
-        }
+        const __m128i held =
+            _mm_or_si128(_mm_or_si128(m_vectors[0], m_vectors[1]), _mm_or_si128(m_vectors[2], m_vectors[3]));
         return _mm_movemask_epi8(held) != 0;
 #else
-        for (const KindRun &run : runs)
-            if (scalar([&](std::uint8_t b) {
-                    return b >= std::uint8_t(run.first) && b <= std::uint8_t(run.last);
-                }))
-                return true;
-        return false;
+        return scalar([](std::uint8_t b) { return (b & RareBit) != 0; }) != 0;
 #endif
     }
 
 private:
 #if defined(__SSE2__)
-    template <typename Test> Mask gather(Test test) const
+    template <typename Test> static Mask gather(const __m128i (&vectors)[4], Test test)
     {
         Mask mask = 0;
         for (int v = 0; v < 4; ++v)
-            mask |= Mask(std::uint16_t(_mm_movemask_epi8(test(m_vectors[v])))) << (16 * v);
+            mask |= Mask(std::uint16_t(_mm_movemask_epi8(test(vectors[v])))) << (16 * v);
         return mask;
     }
-    __m128i m_vectors[4];
+    __m128i m_vectors[4]; // the bytes as they are
+    __m128i m_kinds[4];   // without the rare bit, for the comparisons of order
 #else
     template <typename Test> Mask scalar(Test test) const
     {
@@ -351,7 +351,7 @@ void WindowCounter::countFrom(std::size_t start)
     alignas(16) std::uint8_t bytes[WindowUnits] = {};
     const std::ptrdiff_t end = std::min(std::ptrdiff_t(m_units.size()), base + WindowUnits);
     for (std::ptrdiff_t i = std::max<std::ptrdiff_t>(base, 0); i < end; ++i)
-        bytes[i - base] = std::uint8_t(Kinds[m_units[std::size_t(i)]]);
+        bytes[i - base] = Kinds[m_units[std::size_t(i)]];
     const KindBytes kinds(bytes);
     const std::size_t countedHere = std::min<std::size_t>(Counted, m_units.size() - start);
     const Mask counted = ((Mask(1) << countedHere) - 1) << Behind;
@@ -395,7 +395,7 @@ void WindowCounter::countFrom(std::size_t start)
         count(mask(Kind::AlefHamzaAboveLetter) & (afterLetter & ~(lam << 1)) & beforeLetter & counted);
     Mask otherMarks = fatha | kasra;
     Mask listStarts = 0;
-    if (kinds.holdsAny(RareKinds)) {
+    if (kinds.holdsRare()) {
         const Mask dammatan = mask(Kind::DammatanMark);
         const Mask kasratan = mask(Kind::KasratanMark);
         const Mask fathatan = mask(Kind::FathatanMark);
@@ -457,6 +457,11 @@ __attribute__((target("popcnt"))) LineSigns countByWindowsWithPopcnt(QStringView
     return countByWindows(line);
 }
 
+__attribute__((target("popcnt"))) LineClass classifyByWindowsWithPopcnt(QStringView line)
+{
+    return classOf(countByWindows(line));
+}
+
 bool hasPopcnt()
 {
     static const bool has = [] {
@@ -476,6 +481,15 @@ LineSigns countSigns(QStringView line)
         return countByWindowsWithPopcnt(line);
 #endif
     return countByWindows(line);
+}
+
+LineClass classifyByWindows(QStringView line)
+{
+#if defined(__x86_64__)
+    if (hasPopcnt())
+        return classifyByWindowsWithPopcnt(line);
+#endif
+    return classOf(countByWindows(line));
 }
 
 } // namespace pirtok::detail
