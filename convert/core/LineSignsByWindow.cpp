@@ -77,7 +77,8 @@ constexpr std::uint32_t RareKinds =
     bitOf(Kind::RlmMark) | bitOf(Kind::ShaddaMark) | bitOf(Kind::DammaMark) | bitOf(Kind::SukunMark) |
     bitOf(Kind::FathatanMark) | bitOf(Kind::DammatanMark) | bitOf(Kind::KasratanMark) |
     bitOf(Kind::RealKurdish) | bitOf(Kind::PehLetter) | bitOf(Kind::KehehLetter) | bitOf(Kind::SadLetter) |
-    bitOf(Kind::AlefHamzaBelowLetter) | bitOf(Kind::KurdishOnly) | bitOf(Kind::VehLetter);
+    bitOf(Kind::AlefHamzaBelowLetter) | bitOf(Kind::KurdishOnly) | bitOf(Kind::VehLetter) |
+    bitOf(Kind::ZwnjMark) | bitOf(Kind::FarsiYehLetter);
 constexpr std::uint8_t RareBit = 0x80;
 constexpr std::uint8_t KindBits = 0x7F;
 static_assert(KindCount <= KindBits, "a kind fits beside the rare bit");
@@ -258,16 +259,30 @@ constexpr Mask BehindBits = (Mask(1) << Behind) - 1;
 class KindBytes
 {
 public:
-    explicit KindBytes(const std::uint8_t *bytes)
+    // The kinds of the window's 64 `units`.
+    explicit KindBytes(const char16_t *units)
     {
 #if defined(__SSE2__)
+        // Put together in registers, two kinds at a time: bytes stored one by one and loaded
+        // sixteen at once would wait for every store to land.
         const __m128i kindBits = _mm_set1_epi8(char(KindBits));
         for (int v = 0; v < 4; ++v) {
-            m_vectors[v] = _mm_load_si128(reinterpret_cast<const __m128i *>(bytes) + v);
-            m_kinds[v] = _mm_and_si128(m_vectors[v], kindBits);
+            __m128i bytes = _mm_setzero_si128();
+            const char16_t *at = units + 16 * v;
+            bytes = _mm_insert_epi16(bytes, pairOf(at + 0), 0);
+            bytes = _mm_insert_epi16(bytes, pairOf(at + 2), 1);
+            bytes = _mm_insert_epi16(bytes, pairOf(at + 4), 2);
+            bytes = _mm_insert_epi16(bytes, pairOf(at + 6), 3);
+            bytes = _mm_insert_epi16(bytes, pairOf(at + 8), 4);
+            bytes = _mm_insert_epi16(bytes, pairOf(at + 10), 5);
+            bytes = _mm_insert_epi16(bytes, pairOf(at + 12), 6);
+            bytes = _mm_insert_epi16(bytes, pairOf(at + 14), 7);
+            m_vectors[v] = bytes;
+            m_kinds[v] = _mm_and_si128(bytes, kindBits);
         }
 #else
-        std::memcpy(m_bytes, bytes, WindowUnits);
+        for (int j = 0; j < WindowUnits; ++j)
+            m_bytes[j] = Kinds[units[j]];
 #endif
     }
 
@@ -304,6 +319,11 @@ public:
 
 private:
 #if defined(__SSE2__)
+    static int pairOf(const char16_t *at)
+    {
+        return Kinds[at[0]] | Kinds[at[1]] << 8;
+    }
+
     template <typename Test> static Mask gather(const __m128i (&vectors)[4], Test test)
     {
         Mask mask = 0;
@@ -346,13 +366,20 @@ private:
 
 void WindowCounter::countFrom(std::size_t start)
 {
-    // The window's kinds, Apart beyond the line's ends.
+    // The window's units; at the line's ends, a copy with zeros (Apart) beyond them.
     const std::ptrdiff_t base = std::ptrdiff_t(start) - Behind; // the window's first unit
-    alignas(16) std::uint8_t bytes[WindowUnits] = {};
-    const std::ptrdiff_t end = std::min(std::ptrdiff_t(m_units.size()), base + WindowUnits);
-    for (std::ptrdiff_t i = std::max<std::ptrdiff_t>(base, 0); i < end; ++i)
-        bytes[i - base] = Kinds[m_units[std::size_t(i)]];
-    const KindBytes kinds(bytes);
+    alignas(16) char16_t padded[WindowUnits];
+    const char16_t *units = padded;
+    if (base >= 0 && base + WindowUnits <= std::ptrdiff_t(m_units.size())) {
+        units = m_units.data() + base;
+    } else {
+        std::memset(padded, 0, sizeof padded);
+        const std::ptrdiff_t first = std::max<std::ptrdiff_t>(base, 0);
+        const std::ptrdiff_t end = std::min(std::ptrdiff_t(m_units.size()), base + WindowUnits);
+        std::memcpy(padded + (first - base), m_units.data() + first,
+                    std::size_t(end - first) * sizeof(char16_t));
+    }
+    const KindBytes kinds(units);
     const std::size_t countedHere = std::min<std::size_t>(Counted, m_units.size() - start);
     const Mask counted = ((Mask(1) << countedHere) - 1) << Behind;
 
@@ -374,8 +401,8 @@ void WindowCounter::countFrom(std::size_t start)
     const Mask reh = mask(Kind::RehLetter);
     const Mask fatha = mask(Kind::FathaMark);
     const Mask kasra = mask(Kind::KasraMark);
-    const Mask zwnj = mask(Kind::ZwnjMark);
-    const Mask farsiYeh = mask(Kind::FarsiYehLetter);
+    const bool rare = kinds.holdsRare();
+    const Mask farsiYeh = rare ? mask(Kind::FarsiYehLetter) : 0;
     const Mask afterLetter = letters << 1;
     const Mask beforeLetter = letters >> 1;
     const Mask afterReh = reh << 1;
@@ -389,13 +416,13 @@ void WindowCounter::countFrom(std::size_t start)
     s[TehShortWord] += count(teh & wordEnds & (wordStarts << 1) & counted);
     s[ThehFinal] += count(mask(Kind::ThehLetter) & wordEnds & ~wordStarts & counted);
     s[MarkPairs] += count(((fatha & afterMarkBase) | (kasra & afterReh)) & counted);
-    s[HehZwnj] += count(heh & (zwnj >> 1) & counted);
     s[TahLetter] += count(mask(Kind::TahLetter) & counted);
     s[AlefHamzaInside] +=
         count(mask(Kind::AlefHamzaAboveLetter) & (afterLetter & ~(lam << 1)) & beforeLetter & counted);
     Mask otherMarks = fatha | kasra;
     Mask listStarts = 0;
-    if (kinds.holdsRare()) {
+    if (rare) {
+        const Mask zwnj = mask(Kind::ZwnjMark);
         const Mask dammatan = mask(Kind::DammatanMark);
         const Mask kasratan = mask(Kind::KasratanMark);
         const Mask fathatan = mask(Kind::FathatanMark);
@@ -405,6 +432,7 @@ void WindowCounter::countFrom(std::size_t start)
         const Mask keheh = mask(Kind::KehehLetter);
         const Mask alefHamzaBelow = mask(Kind::AlefHamzaBelowLetter);
         const Mask v = (dammatan & afterMarkBase) | (kasratan & afterReh);
+        s[HehZwnj] += count(heh & (zwnj >> 1) & counted);
         s[HehRlm] += count(heh & (mask(Kind::RlmMark) >> 1) & counted);
         s[VInside] += count(v & beforeLetter & counted);
         s[VFinal] += count(v & ~beforeLetter & counted);
@@ -418,15 +446,15 @@ void WindowCounter::countFrom(std::size_t start)
         s[RealKeheh] += count(keheh & counted);
         s[SadLetter] += count(mask(Kind::SadLetter) & counted);
         s[LamAlefHamzaBelow] += count(alefHamzaBelow & (lam << 1) & counted);
+        // A word's signs count where it starts.
+        s[PersianWords] +=
+            count(wordStarts & counted & mask(Kind::MeemLetter) & (farsiYeh >> 1) & (zwnj >> 2));
         listStarts = keheh | alefHamzaBelow;
     }
     s[OtherMarks] += count(otherMarks & counted);
 
-    // A word's signs count where it starts.
     const Mask starts = wordStarts & counted;
     s[Article] += count(starts & alef & (lam >> 1) & (inWord >> 2) & (inWord >> 3));
-    const Mask prefixed = starts & mask(Kind::MeemLetter) & (farsiYeh >> 1) & (zwnj >> 2);
-    s[PersianWords] += count(prefixed);
     // Listed words have two to four units.
     const Mask shortWords = starts & ~wordEnds & ((wordEnds >> 1) | (wordEnds >> 2) | (wordEnds >> 3));
     listStarts |= mask(Kind::ListStart) | heh | alef | reh;
