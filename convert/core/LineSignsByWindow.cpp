@@ -1,8 +1,8 @@
 // The signs of a line counted a window of units at a time. Every unit gets a kind from one
 // table; each kind a window holds becomes a bit mask over the window, and every sign is a
-// popcount of masks combined with their neighbours' masks shifted by a unit or two. The
-// walk has no branch that depends on a unit, which is where a per-unit walk spends its
-// time: in Kurdish-font text a third of the units are word ends or signs.
+// popcount of masks combined with their neighbours' masks shifted by a unit or two. No
+// branch is taken per unit, which is where a per-unit walk spends its time: in Kurdish-font
+// text a third of the units are word ends or signs, and which comes next is anyone's guess.
 
 #include "convert/core/ArabicScript.h"
 #include "convert/core/LineSigns.h"
@@ -27,8 +27,8 @@ using Mask = std::uint64_t; // bit j: the window's unit j
 // those that do not, and letters come last, so that both are a single comparison.
 enum class Kind : std::uint8_t
 {
-    Apart, // no part of a word
-    RlmMark,
+    Apart,   // no part of a word
+    RlmMark, // no part of a word either; after ه, Zarnegar's ە
     // part of a word, no letter
     Joiner, // a mark or joiner no sign looks at
     ZwnjMark,
