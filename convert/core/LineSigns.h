@@ -113,7 +113,8 @@ inline LineClass classOf(const LineSigns &s)
     return LineClass::Arabic;
 }
 
-// classOf(countSigns(line)), with the count kept in registers.
+// classOf(countSigns(line)), with the count kept in registers, and no window counted after
+// one that holds a letter only Unicode Kurdish has.
 LineClass classifyByWindows(QStringView line);
 
 } // namespace pirtok::detail

@@ -355,8 +355,10 @@ class WindowCounter
 public:
     WindowCounter(std::u16string_view units, LineSigns &signs) : m_units(units), m_signs(signs) {}
 
-    // Counts the units from `start` on, up to `Counted` of them.
-    [[gnu::always_inline]] inline void countFrom(std::size_t start);
+    // Counts the units from `start` on, up to `Counted` of them. With `StopAtKurdishLetter`,
+    // a window that holds a letter only Unicode Kurdish has is left uncounted, and the
+    // answer is true: that letter decides the line, whatever else it holds.
+    template <bool StopAtKurdishLetter> [[gnu::always_inline]] inline bool countFrom(std::size_t start);
 
 private:
     std::u16string_view m_units;
@@ -364,7 +366,7 @@ private:
     Mask m_wordCarry = 0; // which of the window's units before `start` are in a word
 };
 
-void WindowCounter::countFrom(std::size_t start)
+template <bool StopAtKurdishLetter> bool WindowCounter::countFrom(std::size_t start)
 {
     // The window's units; at the line's ends, a copy with zeros (Apart) beyond them.
     const std::ptrdiff_t base = std::ptrdiff_t(start) - Behind; // the window's first unit
@@ -382,6 +384,8 @@ void WindowCounter::countFrom(std::size_t start)
     const KindBytes kinds(units);
     const std::size_t countedHere = std::min<std::size_t>(Counted, m_units.size() - start);
     const Mask counted = ((Mask(1) << countedHere) - 1) << Behind;
+    if (StopAtKurdishLetter && kinds.holdsRare() && (kinds.equal(Kind::KurdishOnly) & counted) != 0)
+        return true;
 
     // Words: letters, and after a letter the marks and joiners that continue it.
     const Mask letters = kinds.atLeast(Kind::Letter);
@@ -465,6 +469,7 @@ void WindowCounter::countFrom(std::size_t start)
         s[ArabicWords] += list == Listed::Arabic;
         s[PersianWords] += list == Listed::Persian;
     }
+    return false;
 }
 
 [[gnu::always_inline]] inline LineSigns countByWindows(QStringView line)
@@ -474,8 +479,20 @@ void WindowCounter::countFrom(std::size_t start)
     LineSigns signs;
     WindowCounter counter(units, signs);
     for (std::size_t start = 0; start < units.size(); start += Counted)
-        counter.countFrom(start);
+        counter.countFrom<false>(start);
     return signs;
+}
+
+[[gnu::always_inline]] inline LineClass classifyLineByWindows(QStringView line)
+{
+    const std::u16string_view units(reinterpret_cast<const char16_t *>(line.utf16()),
+                                    std::size_t(line.size()));
+    LineSigns signs;
+    WindowCounter counter(units, signs);
+    for (std::size_t start = 0; start < units.size(); start += Counted)
+        if (counter.countFrom<true>(start))
+            return LineClass::Unicode;
+    return classOf(signs);
 }
 
 #if defined(__x86_64__)
@@ -487,7 +504,7 @@ __attribute__((target("popcnt"))) LineSigns countByWindowsWithPopcnt(QStringView
 
 __attribute__((target("popcnt"))) LineClass classifyByWindowsWithPopcnt(QStringView line)
 {
-    return classOf(countByWindows(line));
+    return classifyLineByWindows(line);
 }
 
 bool hasPopcnt()
@@ -517,7 +534,7 @@ LineClass classifyByWindows(QStringView line)
     if (hasPopcnt())
         return classifyByWindowsWithPopcnt(line);
 #endif
-    return classOf(countByWindows(line));
+    return classifyLineByWindows(line);
 }
 
 } // namespace pirtok::detail
