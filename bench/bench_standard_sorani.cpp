@@ -97,16 +97,33 @@ void BM_Standardize_Mixed(benchmark::State &state)
     standardize(state, mixedText(), pirtok::LineOrigin::AliFamily);
 }
 
-void BM_Classify_Mixed(benchmark::State &state)
+void classify(benchmark::State &state, const QString &text)
 {
-    const std::vector<QStringView> lines = linesOf(mixedText());
+    const std::vector<QStringView> lines = linesOf(text);
     for (auto _ : state) {
         pirtok::LineClassTally tally;
         for (QStringView line : lines)
             tally.add(pirtok::classifyLine(line));
         benchmark::DoNotOptimize(tally.total());
     }
-    benchbaseline::account(state, mixedText().size());
+    benchbaseline::account(state, text.size());
+}
+
+void BM_Classify_Mixed(benchmark::State &state)
+{
+    classify(state, mixedText());
+}
+
+// Every line counted whole: no letter only Unicode Kurdish has ends the count early.
+void BM_Classify_KurdishFont(benchmark::State &state)
+{
+    static const QString text = benchtexts::kurdishFontText(TextUnits);
+    classify(state, text);
+}
+
+void BM_Classify_Unicode(benchmark::State &state)
+{
+    classify(state, unicodeText());
 }
 
 // What --family auto --standard does beside the family's tables: class each line, then the
@@ -134,6 +151,8 @@ BENCHMARK(BM_CopyLoop_Mixed)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Standardize_Unicode)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Standardize_Mixed)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Classify_Mixed)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Classify_KurdishFont)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Classify_Unicode)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ClassifyAndStandardize_Mixed)->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();
