@@ -319,9 +319,10 @@ public:
 
 private:
 #if defined(__SSE2__)
-    static int pairOf(const char16_t *at)
+    // The kinds of two units as the 16-bit lane that holds them; the lane's type is signed.
+    static short pairOf(const char16_t *at)
     {
-        return Kinds[at[0]] | Kinds[at[1]] << 8;
+        return static_cast<short>(Kinds[at[0]] | Kinds[at[1]] << 8);
     }
 
     template <typename Test> static Mask gather(const __m128i (&vectors)[4], Test test)
