@@ -473,39 +473,42 @@ template <bool StopAtKurdishLetter> bool WindowCounter::countFrom(std::size_t st
     return false;
 }
 
-[[gnu::always_inline]] inline LineSigns countByWindows(QStringView line)
+// Adds the signs of `line` to `signs`; true when StopAtKurdishLetter stopped the count.
+template <bool StopAtKurdishLetter>
+[[gnu::always_inline]] inline bool countByWindows(QStringView line, LineSigns &signs)
 {
     const std::u16string_view units(reinterpret_cast<const char16_t *>(line.utf16()),
                                     std::size_t(line.size()));
-    LineSigns signs;
     WindowCounter counter(units, signs);
     for (std::size_t start = 0; start < units.size(); start += Counted)
-        counter.countFrom<false>(start);
+        if (counter.countFrom<StopAtKurdishLetter>(start))
+            return true;
+    return false;
+}
+
+[[gnu::always_inline]] inline LineSigns countAll(QStringView line)
+{
+    LineSigns signs;
+    countByWindows<false>(line, signs);
     return signs;
 }
 
-[[gnu::always_inline]] inline LineClass classifyLineByWindows(QStringView line)
+[[gnu::always_inline]] inline LineClass classifyInWindows(QStringView line)
 {
-    const std::u16string_view units(reinterpret_cast<const char16_t *>(line.utf16()),
-                                    std::size_t(line.size()));
     LineSigns signs;
-    WindowCounter counter(units, signs);
-    for (std::size_t start = 0; start < units.size(); start += Counted)
-        if (counter.countFrom<true>(start))
-            return LineClass::Unicode;
-    return classOf(signs);
+    return countByWindows<true>(line, signs) ? LineClass::Unicode : classOf(signs);
 }
 
 #if defined(__x86_64__)
 // The same count with the processor's popcount instruction, where it has one.
-__attribute__((target("popcnt"))) LineSigns countByWindowsWithPopcnt(QStringView line)
+__attribute__((target("popcnt"))) LineSigns countAllWithPopcnt(QStringView line)
 {
-    return countByWindows(line);
+    return countAll(line);
 }
 
-__attribute__((target("popcnt"))) LineClass classifyByWindowsWithPopcnt(QStringView line)
+__attribute__((target("popcnt"))) LineClass classifyInWindowsWithPopcnt(QStringView line)
 {
-    return classifyLineByWindows(line);
+    return classifyInWindows(line);
 }
 
 bool hasPopcnt()
@@ -524,18 +527,18 @@ LineSigns countSigns(QStringView line)
 {
 #if defined(__x86_64__)
     if (hasPopcnt())
-        return countByWindowsWithPopcnt(line);
+        return countAllWithPopcnt(line);
 #endif
-    return countByWindows(line);
+    return countAll(line);
 }
 
 LineClass classifyByWindows(QStringView line)
 {
 #if defined(__x86_64__)
     if (hasPopcnt())
-        return classifyByWindowsWithPopcnt(line);
+        return classifyInWindowsWithPopcnt(line);
 #endif
-    return classifyLineByWindows(line);
+    return classifyInWindows(line);
 }
 
 } // namespace pirtok::detail
